@@ -1,0 +1,40 @@
+# Cross tree: the Win32 platform services, the window layer, Vokanti.exe, the stand-in
+# engine and the tests that run under Wine (CMAKE_CROSSCOMPILING_EMULATOR).
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+
+vokanti_library(vokanti_platform src/platform/*.cpp src/platform/win32/*.cpp)
+target_compile_definitions(vokanti_platform PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
+target_link_libraries(vokanti_platform PUBLIC shell32 comdlg32 comctl32 gdi32 user32 kernel32)
+target_link_libraries(vokanti_core PUBLIC vokanti_platform)
+
+vokanti_library(vokanti_win32ui src/ui/win32/*.cpp EXCLUDE "/winmain\\.cpp$")
+target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform)
+
+# A resource object inside a static library is dropped by the linker: each exe links the
+# compiled resource script through this object library.
+add_library(vokanti_resources OBJECT src/ui/win32/vokanti.rc)
+target_include_directories(vokanti_resources PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/ui/win32 ${PROJECT_BINARY_DIR}/generated)
+
+add_executable(Vokanti WIN32 src/ui/win32/winmain.cpp $<TARGET_OBJECTS:vokanti_resources>)
+vokanti_target(Vokanti)
+target_link_libraries(Vokanti PRIVATE vokanti_win32ui)
+
+# The stand-in engine used by the tests.
+add_executable(vokan tools/stand-in-engine/vokan.cpp)
+vokanti_target(vokan)
+
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/_googletest EXCLUDE_FROM_ALL)
+
+file(GLOB win32_test_sources CONFIGURE_DEPENDS tests/win32/*.cpp)
+add_executable(win32_tests ${win32_test_sources} $<TARGET_OBJECTS:vokanti_resources>)
+vokanti_target(win32_tests)
+target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(win32_tests PRIVATE vokanti_win32ui GTest::gtest GTest::gtest_main)
+add_dependencies(win32_tests Vokanti vokan)
+target_compile_definitions(win32_tests PRIVATE
+  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:vokan>")
+gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12 and makes the Wine prefix of the
+# cross build tree. Safe to run again: what is already there is neither installed nor redone.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+source "$here/tools/env.sh"
+
+need=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  apt_updated=no
+fi
+for p in cmake ninja-build g++ libgtest-dev googletest \
+         g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev \
+         wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic locales; do
+  have "$p" || need+=("$p")
+done
+if [ ${#need[@]} -gt 0 ]; then
+  echo "setup: installing ${need[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${need[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
+  echo "setup: generating the ja_JP.UTF-8 locale"
+  sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
+fi
+
+# The Wine prefix belongs to the cross build tree and is made once.
+if [ ! -f "$WINEPREFIX/.vokanti-ready" ]; then
+  echo "setup: making the Wine prefix $WINEPREFIX"
+  use_wine_locale
+  mkdir -p "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1
+  wineserver -w
+  reg=$(mktemp --suffix=.reg)
+  # Japanese font names the dialogs ask for, mapped to the IPA fonts; Wine draws its own
+  # captions (no window manager under Xvfb); no desktop integration.
+  {
+    printf 'REGEDIT4\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"MS PGothic"="IPAPGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n'
+    printf '"ＭＳ ゴシック"="IPAGothic"\r\n"MS Gothic"="IPAGothic"\r\n"MS Shell Dlg"="IPAPGothic"\r\n"MS Shell Dlg 2"="IPAPGothic"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n"Decorated"="Y"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\DllOverrides]\r\n"winemenubuilder.exe"="d"\r\n"mscoree"=""\r\n\r\n'
+  } | iconv -f UTF-8 -t CP932 > "$reg"
+  wine regedit "$(winepath -w "$reg")" >/dev/null 2>&1
+  wineserver -w
+  rm -f "$reg"
+  cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # The user folders of a new prefix link to $HOME: make them real folders inside the prefix.
+  for d in "$WINEPREFIX"/drive_c/users/*/; do
+    for f in "$d"*; do
+      if [ -L "$f" ]; then rm "$f"; mkdir -p "$f"; fi
+    done
+  done
+  touch "$WINEPREFIX/.vokanti-ready"
+fi
