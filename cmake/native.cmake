@@ -3,7 +3,7 @@ vokanti_library(vokanti_platform src/platform/*.cpp src/platform/posix/*.cpp)
 target_link_libraries(vokanti_core PUBLIC vokanti_platform)
 
 find_package(GTest REQUIRED)
-file(GLOB native_test_sources CONFIGURE_DEPENDS tests/*.cpp)
+file(GLOB native_test_sources CONFIGURE_DEPENDS tests/*.cpp tests/support/*.cpp)
 add_executable(native_tests ${native_test_sources})
 vokanti_target(native_tests)
 target_include_directories(native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)

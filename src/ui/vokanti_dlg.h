@@ -1,0 +1,157 @@
+#pragma once
+// The main dialog's logic: every operation of the window, portable C++ over the form and
+// the platform services. The Win32 host (ui/win32) owns the window-only parts (icon,
+// bitmaps, menus, tooltips) and delivers events through onEvent() and the message map.
+//
+// The operations are implemented by subject:
+//   vokanti_dlg_settings.cpp   form exchange, profile, option rules, output naming
+//   vokanti_dlg_job.cpp        command line, job run, batch start, exit
+//   vokanti_dlg_history.cpp    program directory, histories, horizontal extents
+//   vokanti_dlg_dictionary.cpp dictionary list
+//   vokanti_dlg_favorites.cpp  favorites and the list tabs
+//   vokanti_dlg_shell.cpp      shell actions, command viewer, about box
+//   vokanti_dlg_routing.cpp    message map, pre-translation, start-up, routing-only operations
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/job_options.h"
+#include "lists/list_file.h"
+#include "platform/platform.h"
+#include "ui/dialog.h"
+
+namespace vokanti {
+
+// What the main dialog asks of its window that only the window layer can do.
+class MainWindowHost {
+public:
+    virtual ~MainWindowHost() = default;
+    // Paints the icon centred while the window is minimised; false when it is not
+    // minimised (the platform then paints as usual).
+    virtual bool paintMinimisedIcon() = 0;
+    // The icon handle answered to WM_QUERYDRAGICON.
+    virtual intptr_t dragIcon() = 0;
+    // Shows the context menu at a screen point; false when no context menu is loaded.
+    virtual bool trackContextMenu(int x, int y) = 0;
+};
+
+class CVokantiDlg;
+
+// One entry of the message map: {event, notification code, control or command id, handler}.
+struct MessageMapEntry {
+    EventKind kind;
+    int code;  // notification code; ignored for SysCommand, Paint, QueryDragIcon, ContextMenu
+    int id;    // control or command id; 0 for events without one
+    EventResult (*handler)(CVokantiDlg&, const DialogEvent&);
+};
+
+class CVokantiDlg : public CDialog {
+public:
+    CVokantiDlg(Form& form, Platform& platform);
+    ~CVokantiDlg() override;
+
+    void setHost(MainWindowHost* host) { host_ = host; }
+
+    // --- Framework slots -------------------------------------------------------------
+    bool doDataExchange(bool save) override;
+    bool preTranslate(const QueuedMessage& message) override;
+    bool initDialog() override;  // the portable steps of start-up
+    void onOK() override;        // runJob()
+    void onCancel() override;    // exitDialog()
+    EventResult onEvent(const DialogEvent& event) override;
+    static const std::vector<MessageMapEntry>& messageMap();
+
+    // --- Form exchange, profile and option rules ----------------------------------------
+    // Reads the form; on a rejected integer shows the message, focuses and selects the field.
+    bool readForm();
+    void writeForm();
+    void loadSettings();
+    void saveSettings();
+    void applyIgnoreListRule();
+    void applyQuestionRule();
+    void applyCutRule();
+    void applyNoDictPreset();
+    void reproposeIfOutputSet();
+    void proposeOutputName();
+    void onDownloadOnlyClicked();  // proposeOutputName(), then write the form
+
+    // --- Command line, job run, batch start, exit -----------------------------------------
+    std::string buildCommandLine();
+    void runJob();
+    void batchStart(const std::string& argument);
+    void exitDialog();
+
+    // --- Program directory and histories ---------------------------------------------------
+    // False (after the message, with the dialog ended) when the engine is missing.
+    bool resolveProgramDir();
+    std::string envPath(const std::string& relativeName) const;
+    void loadHistories();
+    bool recordInputHistory(const std::string& text);
+    bool recordOutputHistory(const std::string& text);
+    void closeHistories();
+    void clearHistory();
+    void takeInputFromHistory();
+    void updateHorizontalExtent(int listId);
+
+    // --- Dictionary list ---------------------------------------------------------------------
+    // False (after the message, with the dialog ended) when env/dict.txt is missing.
+    bool loadDictionaryList();
+    void reloadDictionaryListIfChanged();
+    void browseDictionary();
+    void addTypedDictionary();
+    void removeAddedDictionary();
+
+    // --- Favorites and list tabs -----------------------------------------------------------
+    void loadFavorites();
+    void applyListTab();
+    void takeInputFromFavorite();
+    void addFavorite();
+    void deleteSelectedFavorite();
+    void clearFavoriteSelection();
+    bool rewriteFavorites();
+
+    // --- Routing-only operations ----------------------------------------------------------
+    void takeInputFromCombo();
+    void chooseInputFile();
+    void chooseOutputFile();
+    void showContextMenu(int x, int y);
+    void refreshForm();
+
+    // --- Shell actions and small dialogs -------------------------------------------------
+    void openInput();
+    void openOutput();
+    void editEnvFile(const std::string& relativeName);
+    void openOnlineHelp();
+    void showCommand();
+    void showAbout();
+
+    // --- State ---------------------------------------------------------------------------
+    JobOptions options;
+    std::string ProgramDir;
+    std::string EnginePath;
+    ListFile inputHistory;
+    ListFile outputHistory;
+    int32_t BaseDictionaryCount = 0;
+    int32_t AddedDictionaryCount = 0;
+    std::optional<ModStamp> dictStamp;
+    std::optional<ModStamp> favoriteStamp;
+
+private:
+    // Shows a file error (the file's full path in `pattern`'s %s) in the result box.
+    void reportFileError(const char* pattern, const std::string& path);
+    // Ends the dialog after the missing-file message for `path`.
+    void endForMissingFile(const std::string& path);
+    // Reads favorites pairs from an open file into the two lists.
+    void readFavoritePairs(ListFile& file);
+    // Shell open of a full path, with the word-processor fallback.
+    void shellOpenWithFallback(const std::string& path);
+
+    Platform& platform_;
+    MainWindowHost* host_ = nullptr;
+};
+
+// The project's home page, opened by the online help and shown in the about box.
+inline constexpr const char kHomePageUrl[] = "http://vokanti.example.jp/";
+
+}  // namespace vokanti
