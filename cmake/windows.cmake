@@ -15,6 +15,10 @@ target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform)
 # compiled resource script through this object library.
 add_library(vokanti_resources OBJECT src/ui/win32/vokanti.rc)
 target_include_directories(vokanti_resources PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/ui/win32 ${PROJECT_BINARY_DIR}/generated)
+# The script includes other scripts, headers and pictures: rebuild when any of them changes.
+file(GLOB_RECURSE resource_inputs CONFIGURE_DEPENDS
+  src/ui/win32/*.rc src/ui/win32/*.h src/ui/win32/*.manifest src/core/control_ids.h)
+set_source_files_properties(src/ui/win32/vokanti.rc PROPERTIES OBJECT_DEPENDS "${resource_inputs}")
 
 add_executable(Vokanti WIN32 src/ui/win32/winmain.cpp $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(Vokanti)
@@ -29,7 +33,7 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/_googletest EXCLUDE_FROM_ALL)
 
-file(GLOB win32_test_sources CONFIGURE_DEPENDS tests/win32/*.cpp)
+file(GLOB win32_test_sources CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/support/*.cpp)
 add_executable(win32_tests ${win32_test_sources} $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(win32_tests)
 target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)

@@ -1,8 +1,8 @@
 # Sourced by the project's scripts: where the build trees live and how Wine is run.
 VOKANTI_ROOT=${VOKANTI_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 export VOKANTI_ROOT
-export NATIVE_BUILD=$VOKANTI_ROOT/build/native
-export WIN_BUILD=$VOKANTI_ROOT/build/win
+export NATIVE_BUILD=${NATIVE_BUILD:-$VOKANTI_ROOT/build/native}
+export WIN_BUILD=${WIN_BUILD:-$VOKANTI_ROOT/build/win}
 export WINEPREFIX=$WIN_BUILD/wineprefix
 export WINEARCH=win32
 export WINEDEBUG=-all
