@@ -4,8 +4,9 @@
 // bitmaps, menus, tooltips) and delivers events through onEvent() and the message map.
 //
 // The operations are implemented by subject:
-//   vokanti_dlg_settings.cpp   form exchange, profile, option rules, output naming
-//   vokanti_dlg_job.cpp        command line, job run, batch start, exit
+//   vokanti_dlg_settings.cpp   form exchange, profile, option rules, output naming,
+//                              command line
+//   vokanti_dlg_job.cpp        job run, batch start, exit
 //   vokanti_dlg_history.cpp    program directory, histories, horizontal extents
 //   vokanti_dlg_dictionary.cpp dictionary list
 //   vokanti_dlg_favorites.cpp  favorites and the list tabs

@@ -1,0 +1,81 @@
+// TEMPORARY scaffolding while the dialog's operations are written in parallel: every
+// member not yet implemented has an empty body here so that the program and the tests
+// link. Whoever implements a member deletes its line here. This file is deleted once
+// it is empty; it must not survive into a release.
+#include "ui/vokanti_dlg.h"
+
+namespace vokanti {
+
+// ---- settings (vokanti_dlg_settings.cpp)
+bool CVokantiDlg::doDataExchange(bool) { return true; }
+bool CVokantiDlg::readForm() { return true; }
+void CVokantiDlg::writeForm() {}
+void CVokantiDlg::loadSettings() {}
+void CVokantiDlg::saveSettings() {}
+void CVokantiDlg::applyIgnoreListRule() {}
+void CVokantiDlg::applyQuestionRule() {}
+void CVokantiDlg::applyCutRule() {}
+void CVokantiDlg::applyNoDictPreset() {}
+void CVokantiDlg::reproposeIfOutputSet() {}
+void CVokantiDlg::proposeOutputName() {}
+void CVokantiDlg::onDownloadOnlyClicked() {}
+std::string CVokantiDlg::buildCommandLine() { return {}; }
+
+// ---- job (vokanti_dlg_job.cpp)
+void CVokantiDlg::runJob() {}
+void CVokantiDlg::batchStart(const std::string&) {}
+void CVokantiDlg::exitDialog() {}
+
+// ---- history (vokanti_dlg_history.cpp)
+bool CVokantiDlg::resolveProgramDir() { return true; }
+std::string CVokantiDlg::envPath(const std::string& relativeName) const { return ProgramDir + relativeName; }
+void CVokantiDlg::loadHistories() {}
+bool CVokantiDlg::recordInputHistory(const std::string&) { return true; }
+bool CVokantiDlg::recordOutputHistory(const std::string&) { return true; }
+void CVokantiDlg::closeHistories() {}
+void CVokantiDlg::clearHistory() {}
+void CVokantiDlg::takeInputFromHistory() {}
+void CVokantiDlg::updateHorizontalExtent(int) {}
+void CVokantiDlg::reportFileError(const char*, const std::string&) {}
+void CVokantiDlg::endForMissingFile(const std::string&) {}
+
+// ---- dictionary (vokanti_dlg_dictionary.cpp)
+bool CVokantiDlg::loadDictionaryList() { return true; }
+void CVokantiDlg::reloadDictionaryListIfChanged() {}
+void CVokantiDlg::browseDictionary() {}
+void CVokantiDlg::addTypedDictionary() {}
+void CVokantiDlg::removeAddedDictionary() {}
+
+// ---- favorites (vokanti_dlg_favorites.cpp)
+void CVokantiDlg::loadFavorites() {}
+void CVokantiDlg::applyListTab() {}
+void CVokantiDlg::takeInputFromFavorite() {}
+void CVokantiDlg::addFavorite() {}
+void CVokantiDlg::deleteSelectedFavorite() {}
+void CVokantiDlg::clearFavoriteSelection() {}
+bool CVokantiDlg::rewriteFavorites() { return true; }
+void CVokantiDlg::readFavoritePairs(ListFile&) {}
+
+// ---- routing (vokanti_dlg_routing.cpp)
+bool CVokantiDlg::preTranslate(const QueuedMessage&) { return false; }
+bool CVokantiDlg::initDialog() { return true; }
+void CVokantiDlg::onOK() {}
+void CVokantiDlg::onCancel() { endDialog(kResultCancel); }
+EventResult CVokantiDlg::onEvent(const DialogEvent& event) { return CDialog::onEvent(event); }
+const std::vector<MessageMapEntry>& CVokantiDlg::messageMap() { static const std::vector<MessageMapEntry> map; return map; }
+void CVokantiDlg::takeInputFromCombo() {}
+void CVokantiDlg::chooseInputFile() {}
+void CVokantiDlg::chooseOutputFile() {}
+void CVokantiDlg::showContextMenu(int, int) {}
+void CVokantiDlg::refreshForm() {}
+
+// ---- shell (vokanti_dlg_shell.cpp)
+void CVokantiDlg::openInput() {}
+void CVokantiDlg::openOutput() {}
+void CVokantiDlg::editEnvFile(const std::string&) {}
+void CVokantiDlg::openOnlineHelp() {}
+void CVokantiDlg::showCommand() {}
+void CVokantiDlg::showAbout() {}
+void CVokantiDlg::shellOpenWithFallback(const std::string&) {}
+
+}  // namespace vokanti
