@@ -11,14 +11,32 @@ target_link_libraries(vokanti_core PUBLIC vokanti_platform)
 vokanti_library(vokanti_win32ui src/ui/win32/*.cpp EXCLUDE "/winmain\\.cpp$")
 target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform)
 
+# The icon and the button pictures: drawn from the text pixel maps in src/ui/win32/pictures
+# (name.bmp.txt gives name.bmp) into the generated folder, where the resource script finds them.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB picture_maps CONFIGURE_DEPENDS src/ui/win32/pictures/*.txt)
+set(pictures "")
+foreach(map IN LISTS picture_maps)
+  get_filename_component(picture ${map} NAME)
+  string(REGEX REPLACE "\\.txt$" "" picture ${picture})
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/generated/${picture}
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/make_pictures.py
+            ${PROJECT_BINARY_DIR}/generated ${map}
+    DEPENDS ${map} ${PROJECT_SOURCE_DIR}/tools/make_pictures.py
+    COMMENT "Drawing ${picture}" VERBATIM)
+  list(APPEND pictures ${PROJECT_BINARY_DIR}/generated/${picture})
+endforeach()
+add_custom_target(vokanti_pictures DEPENDS ${pictures})
+
 # A resource object inside a static library is dropped by the linker: each exe links the
 # compiled resource script through this object library.
 add_library(vokanti_resources OBJECT src/ui/win32/vokanti.rc)
+add_dependencies(vokanti_resources vokanti_pictures)
 target_include_directories(vokanti_resources PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/ui/win32 ${PROJECT_BINARY_DIR}/generated)
 # The script includes other scripts, headers and pictures: rebuild when any of them changes.
 file(GLOB_RECURSE resource_inputs CONFIGURE_DEPENDS
   src/ui/win32/*.rc src/ui/win32/*.h src/ui/win32/*.manifest src/core/control_ids.h)
-set_source_files_properties(src/ui/win32/vokanti.rc PROPERTIES OBJECT_DEPENDS "${resource_inputs}")
+set_source_files_properties(src/ui/win32/vokanti.rc PROPERTIES OBJECT_DEPENDS "${resource_inputs};${pictures}")
 
 add_executable(Vokanti WIN32 src/ui/win32/winmain.cpp $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(Vokanti)
@@ -37,7 +55,7 @@ file(GLOB win32_test_sources CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/sup
 add_executable(win32_tests ${win32_test_sources} $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(win32_tests)
 target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(win32_tests PRIVATE vokanti_win32ui GTest::gtest GTest::gtest_main)
+target_link_libraries(win32_tests PRIVATE vokanti_win32ui GTest::gtest GTest::gtest_main version)
 add_dependencies(win32_tests Vokanti vokan)
 target_compile_definitions(win32_tests PRIVATE
   VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:vokan>")

@@ -13,7 +13,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 for p in cmake ninja-build g++ libgtest-dev googletest \
          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev \
-         wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic locales; do
+         wine wine32:i386 xvfb xauth x11-utils imagemagick python3 fonts-ipafont-gothic locales; do
   have "$p" || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then
