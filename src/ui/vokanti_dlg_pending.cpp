@@ -7,19 +7,6 @@
 namespace vokanti {
 
 // ---- settings (vokanti_dlg_settings.cpp)
-bool CVokantiDlg::doDataExchange(bool) { return true; }
-bool CVokantiDlg::readForm() { return true; }
-void CVokantiDlg::writeForm() {}
-void CVokantiDlg::loadSettings() {}
-void CVokantiDlg::saveSettings() {}
-void CVokantiDlg::applyIgnoreListRule() {}
-void CVokantiDlg::applyQuestionRule() {}
-void CVokantiDlg::applyCutRule() {}
-void CVokantiDlg::applyNoDictPreset() {}
-void CVokantiDlg::reproposeIfOutputSet() {}
-void CVokantiDlg::proposeOutputName() {}
-void CVokantiDlg::onDownloadOnlyClicked() {}
-std::string CVokantiDlg::buildCommandLine() { return {}; }
 
 // ---- job (vokanti_dlg_job.cpp)
 void CVokantiDlg::runJob() {}
@@ -57,25 +44,7 @@ bool CVokantiDlg::rewriteFavorites() { return true; }
 void CVokantiDlg::readFavoritePairs(ListFile&) {}
 
 // ---- routing (vokanti_dlg_routing.cpp)
-bool CVokantiDlg::preTranslate(const QueuedMessage&) { return false; }
-bool CVokantiDlg::initDialog() { return true; }
-void CVokantiDlg::onOK() {}
-void CVokantiDlg::onCancel() { endDialog(kResultCancel); }
-EventResult CVokantiDlg::onEvent(const DialogEvent& event) { return CDialog::onEvent(event); }
-const std::vector<MessageMapEntry>& CVokantiDlg::messageMap() { static const std::vector<MessageMapEntry> map; return map; }
-void CVokantiDlg::takeInputFromCombo() {}
-void CVokantiDlg::chooseInputFile() {}
-void CVokantiDlg::chooseOutputFile() {}
-void CVokantiDlg::showContextMenu(int, int) {}
-void CVokantiDlg::refreshForm() {}
 
 // ---- shell (vokanti_dlg_shell.cpp)
-void CVokantiDlg::openInput() {}
-void CVokantiDlg::openOutput() {}
-void CVokantiDlg::editEnvFile(const std::string&) {}
-void CVokantiDlg::openOnlineHelp() {}
-void CVokantiDlg::showCommand() {}
-void CVokantiDlg::showAbout() {}
-void CVokantiDlg::shellOpenWithFallback(const std::string&) {}
 
 }  // namespace vokanti
