@@ -43,6 +43,12 @@ public:
         return SetFilePointerEx(handle_, zero, nullptr, FILE_END) != 0;
     }
 
+    bool truncate(uint64_t size) override {
+        LARGE_INTEGER at{};
+        at.QuadPart = static_cast<LONGLONG>(size);
+        return SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
+    }
+
 private:
     HANDLE handle_;
 };
