@@ -180,11 +180,23 @@ TEST_F(HistoryTest, TakingAnEntryFromTheHistoryList) {
     const std::string longEntry = "C:/" + std::string(3000, 'p') + ".txt";
     writeFile("env/in_history.txt", longEntry + "\r\nC:/b.txt\r\n");
     start();
+    dlg.writeForm();
     dlg.options.input = "unchanged";
     dlg.takeInputFromHistory();  // nothing selected
     EXPECT_EQ(dlg.options.input, "unchanged");
     form.setSelection(IDC_HISTORY_LIST, 1);
     dlg.takeInputFromHistory();
+    EXPECT_EQ(dlg.options.input, longEntry);
+    EXPECT_TRUE(prompts.results.empty());
+
+    // A rejected number is reported and the user's form is left as it is.
+    form.setText(IDC_IGNORE_LONG, "abc");
+    form.setText(IDC_OUTPUT, "typed.csv");
+    form.setSelection(IDC_HISTORY_LIST, 0);
+    dlg.takeInputFromHistory();
+    EXPECT_EQ(prompts.results, Entries{text::kIntegerRequired});
+    EXPECT_EQ(form.text(IDC_IGNORE_LONG), "abc");
+    EXPECT_EQ(form.text(IDC_OUTPUT), "typed.csv");
     EXPECT_EQ(dlg.options.input, longEntry);
 }
 

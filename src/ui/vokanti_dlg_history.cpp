@@ -5,6 +5,7 @@
 
 #include "core/control_ids.h"
 #include "core/messages.h"
+#include "core/paths.h"
 #include "core/text.h"
 #include "ui/vokanti_dlg.h"
 
@@ -18,24 +19,9 @@ constexpr char kEngineName[] = "vokan.exe";
 // Room left on the right of the longest entry of a list box, in pixels.
 constexpr int kExtentMargin = 10;
 
-// Backslashes become forward slashes; the second byte of a double-byte character is never
-// taken for one (ソ and 表 end in 0x5C).
-// NOTE for the lead: replace with core/paths.h (normalizePath and the path splitter) once
-// that lands; this local copy only keeps start-up working meanwhile.
-std::string forwardSlashes(const std::string& path) {
-    std::string out = path;
-    for (size_t i = 0; i < out.size(); ++i) {
-        if (isLeadByte(static_cast<unsigned char>(out[i])) && i + 1 < out.size()) {
-            ++i;
-        } else if (out[i] == '\\') {
-            out[i] = '/';
-        }
-    }
-    return out;
-}
-
 // Drive and directory of a full file name with forward slashes: everything up to and
-// including the last "/".
+// including the last "/". The whole directory is kept, however long: the path splitter
+// cuts its parts to 255 bytes, which would break a deep program directory.
 std::string directoryOf(const std::string& path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -60,7 +46,7 @@ bool openHistory(ListFile& file, const std::string& path) {
 }  // namespace
 
 bool CVokantiDlg::resolveProgramDir() {
-    ProgramDir = directoryOf(forwardSlashes(platform_.process.moduleFileName()));
+    ProgramDir = directoryOf(normalizePath(platform_.process.moduleFileName()));
     EnginePath = ProgramDir + kEngineName;
     if (!platform_.files.exists(EnginePath)) {
         endForMissingFile(EnginePath);

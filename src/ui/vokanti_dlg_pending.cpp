@@ -9,9 +9,6 @@ namespace vokanti {
 // ---- settings (vokanti_dlg_settings.cpp)
 
 // ---- job (vokanti_dlg_job.cpp)
-void CVokantiDlg::runJob() {}
-void CVokantiDlg::batchStart(const std::string&) {}
-void CVokantiDlg::exitDialog() {}
 
 // ---- history (vokanti_dlg_history.cpp)
 
