@@ -38,7 +38,13 @@ file(GLOB_RECURSE resource_inputs CONFIGURE_DEPENDS
   src/ui/win32/*.rc src/ui/win32/*.h src/ui/win32/*.manifest src/core/control_ids.h)
 set_source_files_properties(src/ui/win32/vokanti.rc PROPERTIES OBJECT_DEPENDS "${resource_inputs};${pictures}")
 
-add_executable(Vokanti WIN32 src/ui/win32/winmain.cpp $<TARGET_OBJECTS:vokanti_resources>)
+# Only the program carries the manifest (version 6 of the common controls). The Wine tests
+# keep the platform's default controls, which the form contract is written for; the tests
+# that need the program's own controls activate its manifest themselves.
+add_executable(Vokanti WIN32 src/ui/win32/winmain.cpp src/ui/win32/manifest.rc
+  $<TARGET_OBJECTS:vokanti_resources>)
+set_source_files_properties(src/ui/win32/manifest.rc PROPERTIES
+  OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/src/ui/win32/vokanti.manifest)
 vokanti_target(Vokanti)
 target_link_libraries(Vokanti PRIVATE vokanti_win32ui)
 

@@ -1,5 +1,4 @@
-// The pictures, the about box template, the version resource and the manifest, as the
-// program's own module holds them.
+// The pictures, the about box template and the version resource, as the module holds them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -169,16 +168,6 @@ TEST(Resources, VersionResourceSays230) {
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\041103a4\\ProductName",
                                reinterpret_cast<void**>(&text), &length));
     EXPECT_STREQ(text, "Vokanti");
-}
-
-TEST(Resources, ManifestAsksForCommonControls6AndNoExecutionLevel) {
-    const std::string manifest = resourceBytes(1, MAKEINTRESOURCEA(24) /* RT_MANIFEST */);
-    ASSERT_FALSE(manifest.empty());
-    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
-              std::string::npos);
-    // An execution level would turn off the per-user redirection the INI file relies on.
-    EXPECT_EQ(manifest.find("<trustInfo"), std::string::npos);
-    EXPECT_EQ(manifest.find("<requestedExecutionLevel"), std::string::npos);
 }
 
 }  // namespace

@@ -16,9 +16,47 @@ using win32::TabCtrl;
 
 namespace {
 
+// The wide-character messages that read an entry of each kind of list.
+template <class List>
+struct WideEntryMessages;
+template <>
+struct WideEntryMessages<ComboBox> {
+    static constexpr UINT length = CB_GETLBTEXTLEN;
+    static constexpr UINT text = CB_GETLBTEXT;
+};
+template <>
+struct WideEntryMessages<ListBox> {
+    static constexpr UINT length = LB_GETTEXTLEN;
+    static constexpr UINT text = LB_GETTEXT;
+};
+
+// Entry `index` of a list that keeps its texts in wide characters (the version 6 controls
+// of the program's manifest), converted to the ANSI code page. Read this way because Wine
+// hands the ANSI form of these messages to such a control through a fixed buffer of 512
+// characters, which a longer entry overruns.
+template <class List>
+std::string wideEntryText(const List& list, int index) {
+    const LRESULT length = SendMessageW(list.hwnd(), WideEntryMessages<List>::length,
+                                        static_cast<WPARAM>(index), 0);
+    if (length <= 0) return {};  // no such entry (-1), or an empty one
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(list.hwnd(), WideEntryMessages<List>::text,
+                                        static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(wide.data()));
+    if (copied <= 0) return {};
+    const int chars = static_cast<int>(copied);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0) {
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, text.data(), bytes, nullptr, nullptr);
+    }
+    return text;
+}
+
 // The text of entry `index` of a combo or list box; empty when there is no such entry.
 template <class List>
 std::string entryText(const List& list, int index) {
+    if (IsWindowUnicode(list.hwnd())) return wideEntryText(list, index);
     const int length = list.entryLength(index);
     if (length < 0) return {};
     std::string text(static_cast<size_t>(length) + 1, '\0');
