@@ -9,7 +9,7 @@ target_link_libraries(vokanti_platform PUBLIC shell32 comdlg32 comctl32 gdi32 us
 target_link_libraries(vokanti_core PUBLIC vokanti_platform)
 
 vokanti_library(vokanti_win32ui src/ui/win32/*.cpp EXCLUDE "/winmain\\.cpp$")
-target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform)
+target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform ole32)
 
 # The icon and the button pictures: drawn from the text pixel maps in src/ui/win32/pictures
 # (name.bmp.txt gives name.bmp) into the generated folder, where the resource script finds them.
