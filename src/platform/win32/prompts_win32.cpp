@@ -82,7 +82,8 @@ std::optional<std::string> PromptsWin32::openFile(const FileDialogRequest& reque
 // The favorite-title dialog comes with its dialog template; until then, always cancelled.
 std::optional<std::string> PromptsWin32::favoriteTitle() { return std::nullopt; }
 
-// The about box comes with its dialog template; until then, nothing is shown.
-void PromptsWin32::about() {}
+void PromptsWin32::about() {
+    if (aboutBox_) aboutBox_(owner());
+}
 
 }  // namespace vokanti

@@ -10,8 +10,8 @@
 #include "platform/win32/prompts_win32.h"
 #include "platform/win32/shell_services_win32.h"
 #include "ui/vokanti_dlg.h"
-#include "ui/win32/dialog_window.h"
-#include "ui/win32/resource.h"
+#include "ui/win32/about_box.h"
+#include "ui/win32/main_window.h"
 #include "ui/win32/win32_form.h"
 
 namespace vokanti {
@@ -20,15 +20,16 @@ namespace {
 
 // The main window: tells the services which window owns their messages as soon as it
 // exists, before the dialog's own initialisation may already ask the user something.
-class MainWindow : public DialogWindow {
+class ProgramWindow : public MainWindow {
 public:
-    MainWindow(CVokantiDlg& dialog, Win32Form& form, ShellServicesWin32& shell, PromptsWin32& prompts)
-        : DialogWindow(dialog, form, IDD_VOKANTI_DIALOG), shell_(shell), prompts_(prompts) {}
+    ProgramWindow(CVokantiDlg& dialog, Win32Form& form, ShellServicesWin32& shell, PromptsWin32& prompts)
+        : MainWindow(dialog, form), shell_(shell), prompts_(prompts) {}
 
 protected:
     void beforeInitDialog() override {
         shell_.setMainWindow(hwnd());
         prompts_.setMainWindow(hwnd());
+        MainWindow::beforeInitDialog();
     }
 
 private:
@@ -64,11 +65,12 @@ bool CVokantiApp::initInstance() {
     ProfileStoreWin32 profile(name + ".INI");
     ShellServicesWin32 shell;
     PromptsWin32 prompts(name);
+    prompts.setAboutBox([](HWND owner) { runAboutBox(owner); });
     Platform platform{profile, files_, process_, shell, prompts};
 
     Win32Form form;
     CVokantiDlg dialog(form, platform);
-    MainWindow window(dialog, form, shell, prompts);
+    ProgramWindow window(dialog, form, shell, prompts);
     window.runModal(nullptr);
     return false;
 }
