@@ -9,7 +9,7 @@ target_link_libraries(vokanti_platform PUBLIC shell32 comdlg32 comctl32 gdi32 us
 target_link_libraries(vokanti_core PUBLIC vokanti_platform)
 
 vokanti_library(vokanti_win32ui src/ui/win32/*.cpp EXCLUDE "/winmain\\.cpp$")
-target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform)
+target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform ole32)
 
 # A resource object inside a static library is dropped by the linker: each exe links the
 # compiled resource script through this object library.

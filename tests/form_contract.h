@@ -214,6 +214,31 @@ TEST_P(FormContract, ComboSelectionShowsItsEntryAndClearingEmptiesTheEdit) {
     EXPECT_EQ(form().selection(IDC_HISTORY_LIST), -1);
 }
 
+TEST_P(FormContract, ComboSelectionFollowsItsEntryAndAnUnknownIndexClearsIt) {
+    fill(IDC_INPUT, {"a", "b", "c"});
+    form().setSelection(IDC_INPUT, 1);
+    form().insertEntry(IDC_INPUT, 0, "new");  // a history entry on top
+    EXPECT_EQ(form().selection(IDC_INPUT), 2);
+    form().deleteEntry(IDC_INPUT, 0);
+    EXPECT_EQ(form().selection(IDC_INPUT), 1);
+    form().deleteEntry(IDC_INPUT, 1);  // the selected entry: its text stays in the edit
+    EXPECT_EQ(form().selection(IDC_INPUT), -1);
+    EXPECT_EQ(form().text(IDC_INPUT), "b");
+    form().setSelection(IDC_INPUT, 0);
+    form().setSelection(IDC_INPUT, 7);  // no such entry: nothing selected, nothing shown
+    EXPECT_EQ(form().selection(IDC_INPUT), -1);
+    EXPECT_EQ(form().text(IDC_INPUT), "");
+}
+
+TEST_P(FormContract, AnEmptyTextSelectsOnlyAnEmptyEntry) {
+    fill(IDC_DICTIONARY, {"a"});
+    EXPECT_EQ(form().selectEqualEntry(IDC_DICTIONARY, ""), -1);
+    form().appendEntry(IDC_DICTIONARY, "");
+    EXPECT_EQ(form().selectEqualEntry(IDC_DICTIONARY, ""), 1);
+    EXPECT_EQ(form().selection(IDC_DICTIONARY), 1);
+    EXPECT_EQ(form().text(IDC_DICTIONARY), "");
+}
+
 TEST_P(FormContract, TabsHoldTheirPagesAndSelection) {
     form().appendEntry(IDC_LIST_TABS, "お気に入り");
     form().appendEntry(IDC_LIST_TABS, "入力履歴");
@@ -221,6 +246,12 @@ TEST_P(FormContract, TabsHoldTheirPagesAndSelection) {
     EXPECT_EQ(form().selection(IDC_LIST_TABS), 0);
     form().setSelection(IDC_LIST_TABS, 1);
     EXPECT_EQ(form().selection(IDC_LIST_TABS), 1);
+    form().insertEntry(IDC_LIST_TABS, 0, "前");
+    EXPECT_EQ(form().selection(IDC_LIST_TABS), 2);
+    form().deleteEntry(IDC_LIST_TABS, 0);
+    EXPECT_EQ(form().selection(IDC_LIST_TABS), 1);
+    form().deleteEntry(IDC_LIST_TABS, 1);
+    EXPECT_EQ(form().selection(IDC_LIST_TABS), -1);
     form().clearEntries(IDC_LIST_TABS);
     EXPECT_EQ(form().entryCount(IDC_LIST_TABS), 0);
     EXPECT_EQ(form().selection(IDC_LIST_TABS), -1);

@@ -76,8 +76,8 @@ void MemoryForm::insertEntry(int id, int index, const std::string& text) {
     Control& c = at(id);
     if (index < 0 || index > static_cast<int>(c.entries.size())) return;
     c.entries.insert(c.entries.begin() + index, text);
-    // A list box's selection stays on the same entry.
-    if (c.kind == ControlKind::ListBox && c.selection >= index) ++c.selection;
+    // The selection stays on the same entry, as in the real list box, combo box and tabs.
+    if (c.selection >= index) ++c.selection;
     if (c.kind == ControlKind::Tab && c.selection < 0) c.selection = 0;
 }
 
@@ -114,8 +114,10 @@ int MemoryForm::selection(int id) const { return at(id).selection; }
 void MemoryForm::setSelection(int id, int index) {
     Control& c = at(id);
     if (index < 0 || index >= static_cast<int>(c.entries.size())) {
+        // Any index that names no entry clears the selection, and a combo box's edit field
+        // with it.
         c.selection = -1;
-        if (c.kind == ControlKind::ComboBox && index < 0) c.text.clear();
+        if (c.kind == ControlKind::ComboBox) c.text.clear();
         return;
     }
     c.selection = index;

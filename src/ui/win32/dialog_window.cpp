@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <stdexcept>
 
 #include "core/messages.h"
 #include "core/text.h"
@@ -72,6 +73,7 @@ bool DialogWindow::guarded(Step&& step) {
 }
 
 int DialogWindow::runModal(HWND owner) {
+    if (hwnd_) throw std::logic_error("dialog window already running");
     dialog_.beginRun();
     wakePosted_ = false;
     HWND top = topLevelWindow(owner);

@@ -44,11 +44,18 @@ std::string tabText(const TabCtrl& tabs, int index) {
 }
 
 // The first entry equal to `text` by our rule (ASCII letters without regard to case,
-// double-byte characters exactly). The platform's exact search folds more than that (for
+// double-byte characters exactly); -1 when none is. The platform's exact search folds more than that (for
 // example full-width letters), so each of its matches is checked and the search goes on
 // after one that is not equal by our rule.
 template <class List>
 int findEqualEntry(const List& list, const std::string& text) {
+    if (text.empty()) {
+        // The platform's search never finds an empty entry: look for one ourselves.
+        for (int i = 0, n = list.count(); i < n; ++i) {
+            if (list.entryLength(i) == 0) return i;
+        }
+        return -1;
+    }
     int after = -1;
     for (;;) {
         const int found = list.findExact(after, text.c_str());

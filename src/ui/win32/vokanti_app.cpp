@@ -1,0 +1,76 @@
+#include "ui/win32/vokanti_app.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "platform/platform.h"
+#include "platform/win32/module_name.h"
+#include "platform/win32/profile_store_win32.h"
+#include "platform/win32/prompts_win32.h"
+#include "platform/win32/shell_services_win32.h"
+#include "ui/vokanti_dlg.h"
+#include "ui/win32/dialog_window.h"
+#include "ui/win32/resource.h"
+#include "ui/win32/win32_form.h"
+
+namespace vokanti {
+
+namespace {
+
+// The main window: tells the services which window owns their messages as soon as it
+// exists, before the dialog's own initialisation may already ask the user something.
+class MainWindow : public DialogWindow {
+public:
+    MainWindow(CVokantiDlg& dialog, Win32Form& form, ShellServicesWin32& shell, PromptsWin32& prompts)
+        : DialogWindow(dialog, form, IDD_VOKANTI_DIALOG), shell_(shell), prompts_(prompts) {}
+
+protected:
+    void beforeInitDialog() override {
+        shell_.setMainWindow(hwnd());
+        prompts_.setMainWindow(hwnd());
+    }
+
+private:
+    ShellServicesWin32& shell_;
+    PromptsWin32& prompts_;
+};
+
+// COM for the shell's verb handlers, for as long as the program runs.
+class ComApartment {
+public:
+    ComApartment()
+        : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~ComApartment() {
+        if (ok_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool ok_;
+};
+
+}  // namespace
+
+bool CVokantiApp::initInstance() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_TAB_CLASSES | ICC_STANDARD_CLASSES;  // tab control and tooltips too
+    InitCommonControlsEx(&controls);
+    ComApartment com;
+
+    const std::string name = applicationName();
+    ProfileStoreWin32 profile(name + ".INI");
+    ShellServicesWin32 shell;
+    PromptsWin32 prompts(name);
+    Platform platform{profile, files_, process_, shell, prompts};
+
+    Win32Form form;
+    CVokantiDlg dialog(form, platform);
+    MainWindow window(dialog, form, shell, prompts);
+    window.runModal(nullptr);
+    return false;
+}
+
+}  // namespace vokanti
