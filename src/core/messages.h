@@ -4,6 +4,7 @@
 namespace vokanti::text {
 
 inline constexpr const char kIntegerRequired[] = "整数を入力してください。";
+inline constexpr const char kSettingsSaveFailed[] = "設定を保存できませんでした．";
 inline constexpr const char kNotFound[] = "%sが見つかりません．";
 inline constexpr const char kEngineStartFailed[] = "vokan.exeの起動に失敗しました．";
 inline constexpr const char kCommandLineTooLong[] =

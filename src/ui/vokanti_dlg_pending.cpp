@@ -7,19 +7,6 @@
 namespace vokanti {
 
 // ---- settings (vokanti_dlg_settings.cpp)
-bool CVokantiDlg::doDataExchange(bool) { return true; }
-bool CVokantiDlg::readForm() { return true; }
-void CVokantiDlg::writeForm() {}
-void CVokantiDlg::loadSettings() {}
-void CVokantiDlg::saveSettings() {}
-void CVokantiDlg::applyIgnoreListRule() {}
-void CVokantiDlg::applyQuestionRule() {}
-void CVokantiDlg::applyCutRule() {}
-void CVokantiDlg::applyNoDictPreset() {}
-void CVokantiDlg::reproposeIfOutputSet() {}
-void CVokantiDlg::proposeOutputName() {}
-void CVokantiDlg::onDownloadOnlyClicked() {}
-std::string CVokantiDlg::buildCommandLine() { return {}; }
 
 // ---- job (vokanti_dlg_job.cpp)
 void CVokantiDlg::runJob() {}

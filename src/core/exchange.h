@@ -1,0 +1,26 @@
+#pragma once
+// The data exchange between the main dialog's fields and JobOptions, run over one list of
+// bindings in a fixed order: IDC_IGNORE_SHORT, IDC_IGNORE_LONG, IDC_QUESTION_NUM (integers),
+// IDC_DICTIONARY, IDC_INPUT, IDC_OUTPUT (combo texts), IDC_CUT_LENGTH (integer).
+// Check boxes and radio buttons are not part of it: they are read from the form directly.
+#include <optional>
+#include <string>
+
+#include "core/form.h"
+#include "core/job_options.h"
+
+namespace vokanti {
+
+// Copies the fields into `options` in the exchange order. Stops at the first integer field
+// that is rejected and returns its control id; the fields after it keep their values in
+// `options`. Absent when every field was taken.
+std::optional<int> readExchange(const Form& form, JobOptions& options);
+
+// Copies `options` into the fields, in the same order. Integers are written in decimal.
+void writeExchange(Form& form, const JobOptions& options);
+
+// Writes a text into a combo box: selects the first entry equal to it (ASCII letters
+// without regard to case), or, when none is equal, sets the edit text to the text itself.
+void writeComboText(Form& form, int id, const std::string& text);
+
+}  // namespace vokanti

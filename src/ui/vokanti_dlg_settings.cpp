@@ -1,0 +1,142 @@
+// The main dialog's form exchange, settings profile, option rules, output naming and
+// engine command line.
+#include <algorithm>
+
+#include "core/command_line.h"
+#include "core/control_ids.h"
+#include "core/exchange.h"
+#include "core/messages.h"
+#include "core/output_name.h"
+#include "core/paths.h"
+#include "core/settings_keys.h"
+#include "core/switches.h"
+#include "ui/vokanti_dlg.h"
+
+namespace vokanti {
+
+bool CVokantiDlg::doDataExchange(bool save) {
+    if (!save) {
+        writeExchange(form_, options);
+        return true;
+    }
+    const std::optional<int> rejected = readExchange(form_, options);
+    if (!rejected) return true;
+    platform_.prompts.resultBox(text::kIntegerRequired);
+    form_.focusAndSelectAll(*rejected);
+    return false;
+}
+
+bool CVokantiDlg::readForm() { return doDataExchange(true); }
+
+void CVokantiDlg::writeForm() { doDataExchange(false); }
+
+void CVokantiDlg::loadSettings() {
+    ProfileStore& profile = platform_.profile;
+    for (const CheckKey& k : checkKeysLoadOrder()) {
+        const int32_t value = profile.readInt(kProfileSection, k.key, k.defaultOn ? 1 : 0);
+        form_.setChecked(k.controlId, value != 0);
+    }
+    const JobOptions defaults;
+    for (const IntKey& k : intKeys()) {
+        options.*k.field = profile.readInt(kProfileSection, k.key, defaults.*k.field);
+    }
+    writeForm();
+
+    applyQuestionRule();
+    onDownloadOnlyClicked();
+    applyIgnoreListRule();
+    applyCutRule();
+    proposeOutputName();
+    reproposeIfOutputSet();
+    reproposeIfOutputSet();
+}
+
+void CVokantiDlg::saveSettings() {
+    readForm();  // a rejected field keeps the value read before; the rest is still saved
+    ProfileStore& profile = platform_.profile;
+    bool written = true;
+    for (const CheckKey& k : checkKeysSaveOrder()) {
+        written &= profile.writeInt(kProfileSection, k.key, form_.checked(k.controlId) ? 1 : 0);
+    }
+    for (const IntKey& k : intKeys()) {
+        written &= profile.writeInt(kProfileSection, k.key, options.*k.field);
+    }
+    if (!written) platform_.prompts.resultBox(text::kSettingsSaveFailed);
+}
+
+void CVokantiDlg::applyIgnoreListRule() {
+    readForm();
+    const bool noIgnore = form_.checked(IDC_NO_IGNORE);
+    if (noIgnore) {
+        options.ignoreShort = 0;
+        options.ignoreLong = kMaxIgnoreLong;
+    }
+    form_.setEnabled(IDC_IGNORE_SHORT, !noIgnore);
+    form_.setEnabled(IDC_IGNORE_LONG, !noIgnore);
+    writeForm();
+}
+
+void CVokantiDlg::applyQuestionRule() {
+    form_.setEnabled(IDC_QUESTION_NUM, form_.checked(IDC_QUESTION));
+}
+
+void CVokantiDlg::applyCutRule() {
+    readForm();
+    form_.setEnabled(IDC_CUT_LENGTH, form_.checked(IDC_CUT));
+    writeForm();
+}
+
+void CVokantiDlg::applyNoDictPreset() {
+    if (!form_.checked(IDC_NO_DICT)) return;
+    form_.setChecked(IDC_INPUT_LIST_ONLY, true);
+    form_.setChecked(IDC_MATCH_WORD, true);
+    form_.setChecked(IDC_MATCH_WORD_IDIOM, false);
+    form_.setChecked(IDC_MATCH_IDIOM, false);
+    form_.setChecked(IDC_OUTPUT_DB, false);
+    form_.setChecked(IDC_OUTPUT_CSV, false);
+    form_.setChecked(IDC_OUTPUT_HTML2, false);
+    form_.setChecked(IDC_OUTPUT_HTML1, true);
+    reproposeIfOutputSet();
+}
+
+void CVokantiDlg::reproposeIfOutputSet() {
+    // The output as last exchanged with the form: an empty output is left empty.
+    if (!options.output.empty()) proposeOutputName();
+}
+
+void CVokantiDlg::proposeOutputName() {
+    OutputNaming naming;
+    naming.format = readOutputFormat(form_);
+    readForm();  // a rejected number does not stop the proposal
+    if (options.input.empty()) return;
+    naming.input = options.input;
+    naming.sameDir = form_.checked(IDC_SAME_DIR);
+    naming.downloadOnly = form_.checked(IDC_DOWNLOAD_ONLY);
+    if (const auto desktop = platform_.shell.desktopDirectory()) {
+        naming.desktop = normalizePath(*desktop);
+    }
+    const std::optional<std::string> output = proposedOutputName(naming);
+    if (!output) return;  // the desktop folder is needed and unknown: keep the output
+    options.output = *output;
+    writeForm();
+}
+
+void CVokantiDlg::onDownloadOnlyClicked() {
+    proposeOutputName();
+    writeForm();
+}
+
+std::string CVokantiDlg::buildCommandLine() {
+    readForm();  // a rejected number leaves the value read before, and the job goes on
+    // Only the dictionaries added in this run travel on the command line; the entries that
+    // came from env/dict.txt are the engine's own.
+    std::vector<std::string> added;
+    const int end = std::min(BaseDictionaryCount + AddedDictionaryCount,
+                             form_.entryCount(IDC_DICTIONARY));
+    for (int i = std::max(BaseDictionaryCount, 0); i < end; ++i) {
+        added.push_back(form_.entry(IDC_DICTIONARY, i));
+    }
+    return engineCommandLine(EnginePath, readSwitches(form_), options, added);
+}
+
+}  // namespace vokanti
