@@ -14,6 +14,11 @@ inline constexpr const char kFileWriteFailed[] = "%sへの書き込みに失敗�
 inline constexpr const char kFileRemoveFailed[] = "%sを削除できませんでした．";
 inline constexpr const char kFileCreateFailed[] = "%sを作成できませんでした．";
 
+// An operation stopped by an error the program did not expect: its description in place of %s.
+inline constexpr const char kUnexpectedError[] = "予期しないエラーのため処理を中止しました．\n%s";
+// The open-file dialog returned a path longer than the program can take.
+inline constexpr const char kChosenPathTooLong[] = "選択したファイルのパスが長すぎます．";
+
 inline constexpr const char kCommandCaption[] = "vokanの実行コマンド";
 inline constexpr const char kDeleteFavoriteCaption[] = "お気に入りの削除";
 inline constexpr const char kDeleteFavoriteQuestion[] = "お気に入り\"%s\"を削除してもよろしいですか？";

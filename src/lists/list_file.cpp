@@ -25,6 +25,7 @@ bool ListFile::fill() {
     if (ended_ || !file_) return false;
     if (pos_ > 0) {
         buffer_.erase(0, pos_);
+        bufferStart_ += pos_;
         pos_ = 0;
     }
     const size_t old = buffer_.size();
@@ -38,6 +39,7 @@ bool ListFile::fill() {
     // Nothing after a 0x1A byte belongs to the file.
     const auto eof = buffer_.find(kEndOfFile, old);
     if (eof != std::string::npos) {
+        endMarker_ = bufferStart_ + eof;
         buffer_.resize(eof);
         ended_ = true;
     }
@@ -79,6 +81,11 @@ bool ListFile::seekToEnd() {
     buffer_.clear();
     pos_ = 0;
     ended_ = true;
+    if (endMarker_) {
+        const uint64_t marker = *endMarker_;
+        endMarker_.reset();
+        if (file_->truncate(marker)) return true;
+    }
     return file_->seekToEnd();
 }
 
@@ -87,6 +94,8 @@ void ListFile::close() {
     path_.clear();
     buffer_.clear();
     pos_ = 0;
+    bufferStart_ = 0;
+    endMarker_.reset();
     ended_ = false;
 }
 

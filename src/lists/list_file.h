@@ -4,7 +4,9 @@
 // that LF is dropped with it, a lone CR is text, an unterminated last line is an entry, an
 // empty line is an empty entry, and a byte 0x1A ends the file. Bytes are kept as they are.
 // The file is always opened without sharing.
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -27,6 +29,9 @@ public:
     // Writes `text` and CR LF straight to the operating system; false when it failed or
     // when no file is open.
     bool writeLine(const std::string& text);
+    // Places the next write at the end of the file's entries. When reading stopped at a
+    // 0x1A byte, that byte and whatever follows it are cut off first: lines written after
+    // it could never be read back.
     bool seekToEnd();
     // Does nothing when no file is open.
     void close();
@@ -39,7 +44,9 @@ private:
     std::string path_;
     std::string buffer_;
     size_t pos_ = 0;
-    bool ended_ = false;  // end of file, or the 0x1A that ends it
+    uint64_t bufferStart_ = 0;           // file offset of buffer_[0]
+    std::optional<uint64_t> endMarker_;  // file offset of the 0x1A that ended reading
+    bool ended_ = false;                 // end of file, or the 0x1A that ends it
 };
 
 }  // namespace vokanti

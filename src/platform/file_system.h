@@ -28,6 +28,12 @@ public:
     // Writes all bytes; false when not all of them were written.
     virtual bool write(const char* data, size_t size) = 0;
     virtual bool seekToEnd() = 0;
+    // Cuts the file to its first `size` bytes and places the position at the new end;
+    // false when the file was left as it was.
+    virtual bool truncate(uint64_t size) {
+        (void)size;
+        return false;
+    }
 };
 
 class FileSystem {

@@ -9,22 +9,8 @@ namespace vokanti {
 // ---- settings (vokanti_dlg_settings.cpp)
 
 // ---- job (vokanti_dlg_job.cpp)
-void CVokantiDlg::runJob() {}
-void CVokantiDlg::batchStart(const std::string&) {}
-void CVokantiDlg::exitDialog() {}
 
 // ---- history (vokanti_dlg_history.cpp)
-bool CVokantiDlg::resolveProgramDir() { return true; }
-std::string CVokantiDlg::envPath(const std::string& relativeName) const { return ProgramDir + relativeName; }
-void CVokantiDlg::loadHistories() {}
-bool CVokantiDlg::recordInputHistory(const std::string&) { return true; }
-bool CVokantiDlg::recordOutputHistory(const std::string&) { return true; }
-void CVokantiDlg::closeHistories() {}
-void CVokantiDlg::clearHistory() {}
-void CVokantiDlg::takeInputFromHistory() {}
-void CVokantiDlg::updateHorizontalExtent(int) {}
-void CVokantiDlg::reportFileError(const char*, const std::string&) {}
-void CVokantiDlg::endForMissingFile(const std::string&) {}
 
 // ---- dictionary (vokanti_dlg_dictionary.cpp)
 bool CVokantiDlg::loadDictionaryList() { return true; }

@@ -1,6 +1,6 @@
 // Stand-in for the engine vokan.exe, for tests only; it never ships.
 // Writes its command line, exactly as the platform handed it over, to "vokan-cmdline.txt"
-// beside itself, then exits with the code written in "vokan-exitcode.txt" beside itself
+// beside itself and the current directory it was started in to "vokan-cwd.txt", then exits with the code written in "vokan-exitcode.txt" beside itself
 // (decimal or 0x-hex, any 32-bit value; 0 when the file is missing), after waiting the
 // milliseconds written in "vokan-delay.txt" when that file exists.
 #include <windows.h>
@@ -43,6 +43,12 @@ int main() {
     const char* commandLine = GetCommandLineA();
     if (FILE* f = std::fopen(besideMe("vokan-cmdline.txt").c_str(), "wb")) {
         std::fwrite(commandLine, 1, std::strlen(commandLine), f);
+        std::fclose(f);
+    }
+    if (FILE* f = std::fopen(besideMe("vokan-cwd.txt").c_str(), "wb")) {
+        char directory[4096] = {};
+        const DWORD n = GetCurrentDirectoryA(sizeof directory, directory);
+        if (n > 0 && n < sizeof directory) std::fwrite(directory, 1, n, f);
         std::fclose(f);
     }
     unsigned long delay = 0;

@@ -40,6 +40,10 @@ public:
 
     bool seekToEnd() override { return ::lseek(fd_, 0, SEEK_END) >= 0; }
 
+    bool truncate(uint64_t size) override {
+        return ::ftruncate(fd_, static_cast<off_t>(size)) == 0 && seekToEnd();
+    }
+
 private:
     int fd_;
 };
@@ -65,6 +69,14 @@ std::unique_ptr<RawFile> PosixFileSystem::open(const std::string& path, OpenMode
 }
 
 bool PosixFileSystem::remove(const std::string& path) {
+    // Like the platform's share modes, a file somebody holds open cannot be removed.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+        const bool removed = !held && ::unlink(path.c_str()) == 0;
+        ::close(fd);
+        return removed;
+    }
     return ::unlink(path.c_str()) == 0;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // File services on POSIX, for the native tests. "Without sharing" is an exclusive flock()
 // taken at open: a second open of the same file, in this process or another, fails while
-// the first is open.
+// the first is open, and so does its removal.
 #include "platform/file_system.h"
 
 namespace vokanti {

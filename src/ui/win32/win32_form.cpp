@@ -1,0 +1,320 @@
+#include "ui/win32/win32_form.h"
+
+#include <stdexcept>
+
+#include "core/text.h"
+#include "ui/win32/controls.h"
+
+namespace vokanti {
+
+using win32::Button;
+using win32::ComboBox;
+using win32::Control;
+using win32::Edit;
+using win32::ListBox;
+using win32::TabCtrl;
+
+namespace {
+
+// The text of entry `index` of a combo or list box; empty when there is no such entry.
+template <class List>
+std::string entryText(const List& list, int index) {
+    const int length = list.entryLength(index);
+    if (length < 0) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = list.entry(index, text.data());
+    text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+std::string tabText(const TabCtrl& tabs, int index) {
+    // The control does not tell a tab's text length: grow the buffer until the text fits.
+    for (size_t size = 256; size <= (1u << 24); size *= 2) {
+        std::string text(size, '\0');
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        item.cchTextMax = static_cast<int>(size);
+        if (!tabs.item(index, item)) return {};
+        const size_t length = std::char_traits<char>::length(item.pszText);
+        if (item.pszText != text.data()) return std::string(item.pszText, length);
+        if (length + 1 < size) return text.substr(0, length);
+    }
+    throw std::runtime_error("tab text too long");
+}
+
+// The first entry equal to `text` by our rule (ASCII letters without regard to case,
+// double-byte characters exactly). The platform's exact search folds more than that (for
+// example full-width letters), so each of its matches is checked and the search goes on
+// after one that is not equal by our rule.
+template <class List>
+int findEqualEntry(const List& list, const std::string& text) {
+    int after = -1;
+    for (;;) {
+        const int found = list.findExact(after, text.c_str());
+        // The search wraps to the top after the last entry: a match at or before the
+        // previous one means there is none further down.
+        if (found < 0 || found <= after) return -1;
+        if (equalsIgnoringCase(entryText(list, found), text)) return found;
+        after = found;
+    }
+}
+
+// Repainting off while many entries are added, and on again whatever happens.
+class RedrawOff {
+public:
+    explicit RedrawOff(Control control) : control_(control) { control_.setRedraw(false); }
+    ~RedrawOff() {
+        control_.setRedraw(true);
+        InvalidateRect(control_.hwnd(), nullptr, TRUE);
+    }
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+private:
+    Control control_;
+};
+
+template <class List>
+void appendAll(const List& list, const std::vector<std::string>& texts) {
+    size_t bytes = 0;
+    for (const auto& t : texts) bytes += t.size() + 1;
+    RedrawOff quiet(list);
+    // Reserving room first keeps the whole fill linear. A refused reservation only costs
+    // speed: each entry still finds room as it is added.
+    list.reserve(static_cast<int>(texts.size()), static_cast<int>(bytes));
+    for (const auto& t : texts) {
+        if (list.add(t.c_str()) < 0) throw std::runtime_error("no room for list entries");
+    }
+}
+
+void checkAdded(int index) {
+    if (index < 0) throw std::runtime_error("no room for a list entry");
+}
+
+}  // namespace
+
+std::string windowText(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+Win32Form::Item Win32Form::item(int id) const {
+    if (!dialog_) throw std::logic_error("form not attached to a window");
+    HWND hwnd = GetDlgItem(dialog_, id);
+    if (!hwnd) throw std::logic_error("no control " + std::to_string(id));
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    Kind kind = Kind::Other;
+    if (lstrcmpiA(name, "Button") == 0) {
+        kind = Kind::Button;
+    } else if (lstrcmpiA(name, "Edit") == 0) {
+        kind = Kind::Edit;
+    } else if (lstrcmpiA(name, "ComboBox") == 0) {
+        kind = Kind::ComboBox;
+    } else if (lstrcmpiA(name, "ListBox") == 0) {
+        kind = Kind::ListBox;
+    } else if (lstrcmpiA(name, WC_TABCONTROLA) == 0) {
+        kind = Kind::Tab;
+    }
+    return {hwnd, kind};
+}
+
+bool Win32Form::checked(int id) const {
+    return Button(item(id).hwnd).checkState() == BST_CHECKED;
+}
+
+void Win32Form::setChecked(int id, bool on) {
+    Button(item(id).hwnd).setCheckState(on ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool Win32Form::enabled(int id) const { return IsWindowEnabled(item(id).hwnd) != FALSE; }
+
+void Win32Form::setEnabled(int id, bool on) { EnableWindow(item(id).hwnd, on ? TRUE : FALSE); }
+
+// The control's own visibility, whatever the dialog's.
+bool Win32Form::visible(int id) const {
+    return (GetWindowLongA(item(id).hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32Form::setVisible(int id, bool on) { ShowWindow(item(id).hwnd, on ? SW_SHOW : SW_HIDE); }
+
+std::string Win32Form::text(int id) const {
+    const Item it = item(id);
+    if (it.kind == Kind::ListBox) {
+        // A list box's text is its selected entry.
+        const ListBox list(it.hwnd);
+        const int selected = list.currentSelection();
+        return selected < 0 ? std::string() : entryText(list, selected);
+    }
+    return windowText(it.hwnd);
+}
+
+void Win32Form::setText(int id, const std::string& text) {
+    if (!SetWindowTextA(item(id).hwnd, text.c_str())) {
+        throw std::runtime_error("control text could not be set");
+    }
+}
+
+int Win32Form::entryCount(int id) const {
+    const Item it = item(id);
+    int count = 0;
+    switch (it.kind) {
+        case Kind::ComboBox: count = ComboBox(it.hwnd).count(); break;
+        case Kind::ListBox: count = ListBox(it.hwnd).count(); break;
+        case Kind::Tab: count = TabCtrl(it.hwnd).count(); break;
+        default: break;
+    }
+    return count < 0 ? 0 : count;
+}
+
+std::string Win32Form::entry(int id, int index) const {
+    const Item it = item(id);
+    if (index < 0) return {};
+    switch (it.kind) {
+        case Kind::ComboBox: return entryText(ComboBox(it.hwnd), index);
+        case Kind::ListBox: return entryText(ListBox(it.hwnd), index);
+        case Kind::Tab: return tabText(TabCtrl(it.hwnd), index);
+        default: return {};
+    }
+}
+
+void Win32Form::insertEntry(int id, int index, const std::string& text) {
+    const Item it = item(id);
+    const int count = entryCount(id);
+    if (index < 0 || index > count) return;
+    // -1 appends: the controls refuse an index equal to their count.
+    const int at = index == count ? -1 : index;
+    switch (it.kind) {
+        case Kind::ComboBox: checkAdded(ComboBox(it.hwnd).insert(at, text.c_str())); break;
+        case Kind::ListBox: checkAdded(ListBox(it.hwnd).insert(at, text.c_str())); break;
+        case Kind::Tab: {
+            TCITEMA tab{};
+            tab.mask = TCIF_TEXT;
+            tab.pszText = const_cast<char*>(text.c_str());
+            checkAdded(TabCtrl(it.hwnd).insert(index, tab));
+            break;
+        }
+        default: break;
+    }
+}
+
+void Win32Form::appendEntry(int id, const std::string& text) {
+    insertEntry(id, entryCount(id), text);
+}
+
+void Win32Form::appendEntries(int id, const std::vector<std::string>& texts) {
+    if (texts.empty()) return;
+    const Item it = item(id);
+    switch (it.kind) {
+        case Kind::ComboBox: appendAll(ComboBox(it.hwnd), texts); break;
+        case Kind::ListBox: appendAll(ListBox(it.hwnd), texts); break;
+        default:
+            for (const auto& t : texts) appendEntry(id, t);
+            break;
+    }
+}
+
+void Win32Form::deleteEntry(int id, int index) {
+    const Item it = item(id);
+    if (index < 0 || index >= entryCount(id)) return;
+    switch (it.kind) {
+        case Kind::ComboBox: ComboBox(it.hwnd).remove(index); break;
+        case Kind::ListBox: ListBox(it.hwnd).remove(index); break;
+        case Kind::Tab: TabCtrl(it.hwnd).remove(index); break;
+        default: break;
+    }
+}
+
+void Win32Form::clearEntries(int id) {
+    const Item it = item(id);
+    switch (it.kind) {
+        case Kind::ComboBox: ComboBox(it.hwnd).reset(); break;
+        case Kind::ListBox: ListBox(it.hwnd).reset(); break;
+        case Kind::Tab: TabCtrl(it.hwnd).removeAll(); break;
+        default: break;
+    }
+}
+
+int Win32Form::selection(int id) const {
+    const Item it = item(id);
+    int selected = -1;
+    switch (it.kind) {
+        case Kind::ComboBox: selected = ComboBox(it.hwnd).currentSelection(); break;
+        case Kind::ListBox: selected = ListBox(it.hwnd).currentSelection(); break;
+        case Kind::Tab: selected = TabCtrl(it.hwnd).currentSelection(); break;
+        default: break;
+    }
+    return selected < 0 ? -1 : selected;
+}
+
+void Win32Form::setSelection(int id, int index) {
+    const Item it = item(id);
+    // An index outside the entries clears the selection, as -1 does.
+    if (index < 0 || index >= entryCount(id)) index = -1;
+    switch (it.kind) {
+        case Kind::ComboBox: ComboBox(it.hwnd).setCurrentSelection(index); break;
+        case Kind::ListBox: ListBox(it.hwnd).setCurrentSelection(index); break;
+        case Kind::Tab: TabCtrl(it.hwnd).setCurrentSelection(index); break;
+        default: break;
+    }
+}
+
+int Win32Form::selectEqualEntry(int id, const std::string& text) {
+    const Item it = item(id);
+    int found = -1;
+    switch (it.kind) {
+        case Kind::ComboBox: found = findEqualEntry(ComboBox(it.hwnd), text); break;
+        case Kind::ListBox: found = findEqualEntry(ListBox(it.hwnd), text); break;
+        case Kind::Tab:
+            for (int i = 0, n = entryCount(id); i < n && found < 0; ++i) {
+                if (equalsIgnoringCase(entry(id, i), text)) found = i;
+            }
+            break;
+        default: break;
+    }
+    if (found >= 0) setSelection(id, found);
+    return found;
+}
+
+int Win32Form::horizontalExtent(int id) const {
+    const Item it = item(id);
+    if (it.kind == Kind::ListBox) return ListBox(it.hwnd).horizontalExtent();
+    if (it.kind == Kind::ComboBox) return ComboBox(it.hwnd).horizontalExtent();
+    return 0;
+}
+
+void Win32Form::setHorizontalExtent(int id, int pixels) {
+    const Item it = item(id);
+    if (it.kind == Kind::ListBox) ListBox(it.hwnd).setHorizontalExtent(pixels);
+    if (it.kind == Kind::ComboBox) ComboBox(it.hwnd).setHorizontalExtent(pixels);
+}
+
+int Win32Form::textWidth(int id, const std::string& text) const {
+    const Control control(item(id).hwnd);
+    if (text.empty()) return 0;
+    HDC dc = GetDC(control.hwnd());
+    if (!dc) throw std::runtime_error("no device context for measuring text");
+    HFONT font = control.font();
+    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    SIZE size{};
+    const BOOL measured = GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (previous) SelectObject(dc, previous);
+    ReleaseDC(control.hwnd(), dc);
+    if (!measured) throw std::runtime_error("text could not be measured");
+    return size.cx;
+}
+
+void Win32Form::focusAndSelectAll(int id) {
+    const Item it = item(id);
+    // Moving the focus the dialog's way keeps its default-button state right.
+    SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(it.hwnd), TRUE);
+    if (it.kind == Kind::Edit) Edit(it.hwnd).setSelection(0, -1);
+    if (it.kind == Kind::ComboBox) ComboBox(it.hwnd).setEditSelection(0, -1);
+}
+
+}  // namespace vokanti

@@ -1,0 +1,27 @@
+// The form contract against the in-memory twin.
+#include "form_contract.h"
+
+#include "core/memory_form.h"
+#include "ui/main_dialog_controls.h"
+
+namespace vokanti::testing {
+namespace {
+
+class MemoryFormUnderTest : public FormUnderTest {
+public:
+    MemoryFormUnderTest() { addMainDialogControls(form_); }
+    Form& form() override { return form_; }
+    int focusedWithWholeTextSelected() override { return form_.focusedWithSelection(); }
+
+private:
+    MemoryForm form_;
+};
+
+std::unique_ptr<FormUnderTest> makeMemoryForm() { return std::make_unique<MemoryFormUnderTest>(); }
+
+INSTANTIATE_TEST_SUITE_P(Forms, FormContract,
+                         ::testing::Values(FormImplementation{"Memory", &makeMemoryForm}),
+                         formImplementationName);
+
+}  // namespace
+}  // namespace vokanti::testing
