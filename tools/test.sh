@@ -13,4 +13,8 @@ ctest --test-dir "$NATIVE_BUILD" --output-on-failure -j "$(nproc)"
 
 echo "== Windows tests under Wine (build/win)"
 start_xvfb
+# Test discovery during the build may have left this prefix's Wine session running for a
+# while, with a desktop that has no display: end it so the tests' session starts on Xvfb.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w
 ctest --test-dir "$WIN_BUILD" --output-on-failure -j 2

@@ -17,6 +17,7 @@ bool isDialogClass(HWND hwnd) {
 }
 
 struct Search {
+    bool messageBox = true;  // only a window with the message static 0xFFFF
     HWND box = nullptr;
 };
 
@@ -24,7 +25,7 @@ BOOL CALLBACK findBox(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     // The box is the enabled one: it disables the window that owns it.
     if (isDialogClass(hwnd) && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd) &&
-        GetDlgItem(hwnd, 0xFFFF)) {
+        (!search->messageBox || GetDlgItem(hwnd, 0xFFFF))) {
         search->box = hwnd;
         return FALSE;
     }
@@ -57,8 +58,18 @@ std::string textOf(HWND hwnd) {
 }  // namespace
 
 MessageBoxAnswerer::MessageBoxAnswerer(int button, DWORD timeoutMs)
-    : button_(button), timeout_(timeoutMs), watchedThread_(GetCurrentThreadId()) {
+    : button_(button), timeout_(timeoutMs) {
+    start();
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(std::function<void(HWND)> act, DWORD timeoutMs)
+    : act_(std::move(act)), timeout_(timeoutMs) {
+    start();
+}
+
+void MessageBoxAnswerer::start() {
     if (current) throw std::logic_error("one message box answerer per thread at a time");
+    watchedThread_ = GetCurrentThreadId();
     activated_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     current = this;
     currentEvent = activated_;
@@ -92,10 +103,16 @@ void MessageBoxAnswerer::answer() {
             return;
         }
         Search search;
+        search.messageBox = !act_;
         EnumThreadWindows(watchedThread_, findBox, reinterpret_cast<LPARAM>(&search));
         if (!search.box) continue;
         HWND box = search.box;
         seen_.found = true;
+        seen_.caption = textOf(box);
+        if (act_) {
+            act_(box);
+            return;
+        }
         seen_.caption = textOf(box);
         seen_.text = textOf(GetDlgItem(box, 0xFFFF));
         EnumChildWindows(box, findIcon, reinterpret_cast<LPARAM>(&seen_.hasIcon));

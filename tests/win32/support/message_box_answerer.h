@@ -5,6 +5,7 @@
 // button. Construct it before the call that shows the box; result() afterwards.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -24,6 +25,9 @@ class MessageBoxAnswerer {
 public:
     // `button`: the command to answer with (IDOK, IDCANCEL).
     explicit MessageBoxAnswerer(int button = IDOK, DWORD timeoutMs = 20000);
+    // Any other modal dialog of the thread (a file dialog): `act` runs on the helper thread
+    // with the dialog's window once it is up, and must end the dialog.
+    explicit MessageBoxAnswerer(std::function<void(HWND)> act, DWORD timeoutMs = 20000);
     ~MessageBoxAnswerer();
     MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
     MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
@@ -33,12 +37,14 @@ public:
 
 private:
     static LRESULT CALLBACK showHook(int code, WPARAM wParam, LPARAM lParam);
+    void start();
     void answer();
     void stop();
 
-    int button_;
+    int button_ = IDOK;
+    std::function<void(HWND)> act_;
     DWORD timeout_;
-    DWORD watchedThread_;
+    DWORD watchedThread_ = 0;
     HANDLE activated_ = nullptr;
     HHOOK hook_ = nullptr;
     SeenMessageBox seen_;
