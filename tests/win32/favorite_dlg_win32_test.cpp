@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/win32/prompts_win32.h"
 #include "ui/favorite_dlg.h"
 #include "ui/win32/dialog_window.h"
 #include "ui/win32/resource.h"
@@ -149,6 +150,55 @@ TEST_F(FavoriteDlgWin32Test, EscapeTheCancelButtonAndTheCloseBoxEndWithCancel) {
         EXPECT_FALSE(script.timedOut());
         EXPECT_EQ(dlg.title, "");
     }
+}
+
+// The prompt the main dialog uses: template 136 on the host, owned by the main window.
+TEST(FavoriteTitlePrompt, ReturnsTheTitleOnOkAndNothingOnCancel) {
+    HWND mainWindow = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                      0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(mainWindow, nullptr);
+    PromptsWin32 prompts("Vokanti");
+    prompts.setMainWindow(mainWindow);
+
+    HWND owner = nullptr;
+    bool mainEnabled = true;
+    std::string caption, shownText;
+    {
+        ShownDialogScript script([&](HWND dialog) {
+            owner = GetWindow(dialog, GW_OWNER);
+            mainEnabled = IsWindowEnabled(mainWindow) != FALSE;
+            caption = windowText(dialog);
+            shownText = windowText(GetDlgItem(dialog, IDC_FAVORITE_TITLE));
+            HWND edit = GetDlgItem(dialog, IDC_FAVORITE_TITLE);
+            postTyping(edit, "Daily News");
+            postKey(edit, VK_RETURN);
+        });
+        EXPECT_EQ(prompts.favoriteTitle(), std::optional<std::string>("Daily News"));
+        EXPECT_FALSE(script.timedOut());
+    }
+    EXPECT_EQ(owner, mainWindow);
+    EXPECT_FALSE(mainEnabled);
+    EXPECT_EQ(caption, "お気に入りに追加");
+    EXPECT_EQ(shownText, "");  // every run starts with an empty title
+    EXPECT_TRUE(IsWindowEnabled(mainWindow));
+
+    {
+        ShownDialogScript script([](HWND dialog) {
+            HWND edit = GetDlgItem(dialog, IDC_FAVORITE_TITLE);
+            postTyping(edit, "not taken");
+            postKey(edit, VK_ESCAPE);
+        });
+        EXPECT_EQ(prompts.favoriteTitle(), std::nullopt);
+        EXPECT_TRUE(script.ran());
+    }
+    {
+        ShownDialogScript script([](HWND dialog) {
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        });
+        EXPECT_EQ(prompts.favoriteTitle(), std::optional<std::string>(""));  // OK, empty title
+    }
+    DestroyWindow(mainWindow);
 }
 
 }  // namespace
