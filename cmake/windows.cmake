@@ -43,7 +43,8 @@ target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(win32_tests PRIVATE vokanti_win32ui GTest::gtest GTest::gtest_main)
 add_dependencies(win32_tests Vokanti vokan)
 target_compile_definitions(win32_tests PRIVATE
-  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:vokan>")
+  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:vokan>"
+  VOKANTI_BUILD_DIR="${PROJECT_BINARY_DIR}")
 gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 
 # Benchmark of the history loading on real controls and of the engine wait; run by hand

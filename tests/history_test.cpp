@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/messages.h"
 #include "core/text.h"
@@ -40,6 +41,16 @@ TEST_F(HistoryTest, AMissingEngineEndsTheDialogWithItsFullPath) {
     EXPECT_EQ(prompts.results, Entries{formatText(text::kNotFound, "C:/Apps/ソ表/vokan.exe")});
     EXPECT_TRUE(dlg.ended());
     EXPECT_EQ(dlg.result(), kResultCancel);
+}
+
+TEST_F(HistoryTest, AnUnknownProgramDirectoryNeverFindsAnEngineElsewhere) {
+    process.modulePath = "";
+    writeFile("vokan.exe", "");
+    ASSERT_EQ(::chdir(dir.path().c_str()), 0);  // an engine in the current directory
+    EXPECT_FALSE(dlg.resolveProgramDir());
+    EXPECT_EQ(prompts.results, Entries{formatText(text::kNotFound, "vokan.exe")});
+    EXPECT_TRUE(dlg.ended());
+    ASSERT_EQ(::chdir("/"), 0);
 }
 
 TEST_F(HistoryTest, ModulePathsLongerThanAnyBufferAreTakenWhole) {

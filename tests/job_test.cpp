@@ -181,15 +181,5 @@ TEST_F(JobTest, BatchStartRunsOneJobOnTheNormalisedArgumentAndEnds) {
     EXPECT_FALSE(dlg.outputHistory.isOpen());
 }
 
-TEST_F(JobTest, ExitClosesTheHistoriesAndEndsWithCancel) {
-    start();
-    dlg.exitDialog();
-    EXPECT_TRUE(dlg.ended());
-    EXPECT_EQ(dlg.result(), kResultCancel);
-    ListFile other(files);
-    EXPECT_TRUE(other.open(programDir() + "env/in_history.txt", OpenMode::ReadWrite));
-    EXPECT_TRUE(prompts.results.empty());
-}
-
 }  // namespace
 }  // namespace vokanti::testing

@@ -35,6 +35,8 @@ public:
     virtual intptr_t dragIcon() = 0;
     // Shows the context menu at a screen point; false when no context menu is loaded.
     virtual bool trackContextMenu(int x, int y) = 0;
+    // Places the tab control and the two list boxes on top of each other inside it.
+    virtual void placeListTabs() = 0;
 };
 
 class CVokantiDlg;
@@ -62,6 +64,8 @@ public:
     void onCancel() override;    // exitDialog()
     EventResult onEvent(const DialogEvent& event) override;
     static const std::vector<MessageMapEntry>& messageMap();
+    EventResult onPaint();          // the icon while minimised
+    EventResult onQueryDragIcon();  // the icon handle
 
     // --- Form exchange, profile and option rules ----------------------------------------
     // Reads the form; on a rejected integer shows the message, focuses and selects the field.

@@ -48,7 +48,9 @@ bool openHistory(ListFile& file, const std::string& path) {
 bool CVokantiDlg::resolveProgramDir() {
     ProgramDir = directoryOf(normalizePath(platform_.process.moduleFileName()));
     EnginePath = ProgramDir + kEngineName;
-    if (!platform_.files.exists(EnginePath)) {
+    // Without its own directory the program would look for the engine in whatever the
+    // current directory is.
+    if (ProgramDir.empty() || !platform_.files.exists(EnginePath)) {
         endForMissingFile(EnginePath);
         return false;
     }

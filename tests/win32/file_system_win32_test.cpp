@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lists/list_file.h"
 #include "platform/win32/file_system_win32.h"
 #include "win32/support/scratch_dir.h"
 
@@ -75,8 +76,26 @@ TEST(FileSystemWin32, ReadWriteKeepsContentAndWritesReachTheSystemAtOnce) {
     ASSERT_TRUE(file->write("xyz\r\n", 5));
     // Still open: the system already holds the bytes.
     EXPECT_EQ(sizeOnDisk(dir.file("h.txt")), 10);
+    // Cutting the file leaves the position at its new end.
+    ASSERT_TRUE(file->truncate(3));
+    ASSERT_TRUE(file->write("!", 1));
     file.reset();
-    EXPECT_EQ(dir.read("h.txt"), "abc\r\nxyz\r\n");
+    EXPECT_EQ(dir.read("h.txt"), "abc!");
+}
+
+TEST(FileSystemWin32, AListFileReadUpToAnEndMarkerAppendsWhereItCanBeReadBack) {
+    ScratchDir dir;
+    dir.write("h.txt", "one\r\n\x1Ajunk");
+    FileSystemWin32 files;
+    ListFile list(files);
+    ASSERT_TRUE(list.open(dir.file("h.txt"), OpenMode::ReadWrite));
+    std::string line;
+    ASSERT_TRUE(list.readLine(line));
+    EXPECT_FALSE(list.readLine(line));
+    ASSERT_TRUE(list.seekToEnd());
+    ASSERT_TRUE(list.writeLine("two"));
+    list.close();
+    EXPECT_EQ(dir.read("h.txt"), "one\r\ntwo\r\n");
 }
 
 TEST(FileSystemWin32, StampsExistenceRemovalAndReplacement) {

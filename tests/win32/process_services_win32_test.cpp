@@ -63,16 +63,6 @@ TEST_F(EngineDir, TheEngineInheritsTheCurrentDirectory) {
     EXPECT_FALSE(process.setCurrentDirectory(dir.file("nowhere")));
 }
 
-TEST(ProcessServicesWin32, ModuleNameIsThisProgram) {
-    ProcessServicesWin32 process;
-    const std::string name = process.moduleFileName();
-    char expected[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, expected, sizeof expected);
-    EXPECT_EQ(name, expected);
-    // The test runner passes its own options; the program name is never among them.
-    for (const auto& arg : process.arguments()) EXPECT_NE(arg, name);
-}
-
 // A window that counts what reaches its procedure.
 struct Counts {
     std::atomic<int> paints{0};

@@ -1,0 +1,229 @@
+// The main dialog's start-up, its message map, the pre-translation of queued messages, and
+// the operations that exist only as reactions to events.
+#include <string>
+
+#include "core/control_ids.h"
+#include "core/messages.h"
+#include "core/paths.h"
+#include "ui/vokanti_dlg.h"
+
+namespace vokanti {
+
+namespace {
+
+// Adapts an operation without arguments to a message-map handler.
+template <void (CVokantiDlg::*operation)()>
+EventResult call(CVokantiDlg& dlg, const DialogEvent&) {
+    (dlg.*operation)();
+    return {true, 0};
+}
+
+template <const char* relativeName>
+EventResult edit(CVokantiDlg& dlg, const DialogEvent&) {
+    dlg.editEnvFile(relativeName);
+    return {true, 0};
+}
+
+EventResult onSysCommand(CVokantiDlg& dlg, const DialogEvent& event) {
+    if ((event.sysCommand & 0xFFF0u) == IDM_ABOUTBOX) {
+        dlg.showAbout();
+        return {true, 0};
+    }
+    return {};  // move, minimise, close and the rest: the platform's own processing
+}
+
+EventResult onContextMenu(CVokantiDlg& dlg, const DialogEvent& event) {
+    dlg.showContextMenu(event.x, event.y);
+    return {true, 0};
+}
+
+EventResult onTabChange(CVokantiDlg& dlg, const DialogEvent&) {
+    dlg.applyListTab();
+    return {true, 0};
+}
+
+constexpr char kIgnoreFile[] = "env/ignore.txt";
+constexpr char kReplaceFile[] = "env/replace.txt";
+constexpr char kSymbolFile[] = "env/symbol.txt";
+constexpr char kDictFile[] = "env/dict.txt";
+constexpr char kFavoriteFile[] = "env/favorite.txt";
+constexpr char kStyleFile[] = "env/style.css";
+constexpr char kWebDictFile[] = "env/webdict.txt";
+
+constexpr char kInputFilter[] =
+    "vokan Input File (*.txt; *.html; *.htm) |*.txt; *.html; *.htm|全てのファイル (*.*)|*.*||";
+constexpr char kOutputFilter[] =
+    "vokan Output File (*.vkndb5s; *.csv, *.html, *.htm) |*.vkndb5s; *.csv; *.html; *.htm|"
+    "全てのファイル (*.*)|*.*||";
+
+}  // namespace
+
+// Searched in order; the first entry that matches handles the event. OK and Cancel have no
+// entry: they fall to the framework's onOK() and onCancel().
+const std::vector<MessageMapEntry>& CVokantiDlg::messageMap() {
+    using D = CVokantiDlg;
+    constexpr auto Cmd = EventKind::Command;
+    static const std::vector<MessageMapEntry> map = {
+        {EventKind::SysCommand, 0, 0, onSysCommand},
+        {EventKind::Paint, 0, 0,
+         [](D& d, const DialogEvent&) { return d.onPaint(); }},
+        {EventKind::QueryDragIcon, 0, 0,
+         [](D& d, const DialogEvent&) { return d.onQueryDragIcon(); }},
+        {Cmd, kClicked, IDC_NO_IGNORE, call<&D::applyIgnoreListRule>},
+        {Cmd, kClicked, IDC_BROWSE_INPUT, call<&D::chooseInputFile>},
+        {Cmd, kClicked, IDC_BROWSE_OUTPUT, call<&D::chooseOutputFile>},
+        {Cmd, kClicked, IDC_SAME_DIR, call<&D::proposeOutputName>},
+        {Cmd, kClicked, IDC_QUESTION, call<&D::applyQuestionRule>},
+        {Cmd, kClicked, IDC_OUTPUT_DB, call<&D::reproposeIfOutputSet>},
+        {Cmd, kClicked, IDC_OUTPUT_CSV, call<&D::reproposeIfOutputSet>},
+        {Cmd, kClicked, IDC_BROWSE_DICTIONARY, call<&D::browseDictionary>},
+        {Cmd, kClicked, IDC_REMOVE_DICTIONARY, call<&D::removeAddedDictionary>},
+        {Cmd, kClicked, IDC_ADD_DICTIONARY, call<&D::addTypedDictionary>},
+        {Cmd, kComboSelChange, IDC_INPUT, call<&D::takeInputFromCombo>},
+        {Cmd, kComboDropDown, IDC_DICTIONARY, call<&D::reloadDictionaryListIfChanged>},
+        {EventKind::Notify, kTabSelChange, IDC_LIST_TABS, onTabChange},
+        {Cmd, kListDoubleClick, IDC_HISTORY_LIST, call<&D::takeInputFromHistory>},
+        {Cmd, kListDoubleClick, IDC_FAVORITE_LIST, call<&D::takeInputFromFavorite>},
+        {Cmd, kClicked, IDC_OPEN_INPUT, call<&D::openInput>},
+        {Cmd, kClicked, IDC_ADD_FAVORITE, call<&D::addFavorite>},
+        {Cmd, kClicked, IDC_OPEN_OUTPUT, call<&D::openOutput>},
+        {Cmd, kClicked, IDC_DOWNLOAD_ONLY, call<&D::onDownloadOnlyClicked>},
+        {Cmd, kClicked, ID_SETTINGS_LOAD, call<&D::loadSettings>},
+        {Cmd, kClicked, ID_SETTINGS_SAVE, call<&D::saveSettings>},
+        {Cmd, kClicked, ID_HISTORY_CLEAR, call<&D::clearHistory>},
+        {Cmd, kClicked, ID_EDIT_FAVORITES, edit<kFavoriteFile>},
+        {Cmd, kClicked, ID_EDIT_IGNORE, edit<kIgnoreFile>},
+        {Cmd, kClicked, ID_EDIT_REPLACE, edit<kReplaceFile>},
+        {Cmd, kClicked, ID_EDIT_SYMBOL, edit<kSymbolFile>},
+        {Cmd, kClicked, ID_ABOUT, call<&D::showAbout>},
+        {Cmd, kClicked, ID_ONLINE_HELP, call<&D::openOnlineHelp>},
+        {EventKind::ContextMenu, 0, 0, onContextMenu},
+        {Cmd, kClicked, ID_EDIT_DICTLIST, edit<kDictFile>},
+        {Cmd, kClicked, IDC_CUT, call<&D::applyCutRule>},
+        {Cmd, kClicked, ID_SELECT_INPUT, call<&D::chooseInputFile>},
+        {Cmd, kClicked, ID_SELECT_OUTPUT, call<&D::chooseOutputFile>},
+        {Cmd, kClicked, ID_SELECT_DICTIONARY, call<&D::browseDictionary>},
+        {Cmd, kClicked, ID_EXIT, call<&D::exitDialog>},
+        {Cmd, kClicked, ID_MENU_ADD_FAVORITE, call<&D::addFavorite>},
+        {Cmd, kClicked, ID_MENU_OPEN_INPUT, call<&D::openInput>},
+        {Cmd, kClicked, ID_MENU_OPEN_OUTPUT, call<&D::openOutput>},
+        {Cmd, kClicked, ID_REFRESH, call<&D::refreshForm>},
+        {Cmd, kClicked, ID_START, call<&D::runJob>},
+        {Cmd, kClicked, ID_SHOW_COMMAND, call<&D::showCommand>},
+        {Cmd, kClicked, IDC_OUTPUT_HTML1, call<&D::reproposeIfOutputSet>},
+        {Cmd, kClicked, IDC_OUTPUT_HTML2, call<&D::reproposeIfOutputSet>},
+        {Cmd, kClicked, ID_EDIT_STYLE, edit<kStyleFile>},
+        {Cmd, kClicked, ID_EDIT_WEBDICT, edit<kWebDictFile>},
+        {Cmd, kClicked, IDC_NO_DICT, call<&D::applyNoDictPreset>},
+    };
+    return map;
+}
+
+EventResult CVokantiDlg::onEvent(const DialogEvent& event) {
+    for (const MessageMapEntry& entry : messageMap()) {
+        if (entry.kind != event.kind) continue;
+        const bool keyed = entry.kind == EventKind::Command || entry.kind == EventKind::Notify;
+        if (keyed && (entry.code != event.code || entry.id != event.id)) continue;
+        return entry.handler(*this, event);
+    }
+    return CDialog::onEvent(event);
+}
+
+EventResult CVokantiDlg::onPaint() {
+    if (host_ && host_->paintMinimisedIcon()) return {true, 0};
+    return {};
+}
+
+EventResult CVokantiDlg::onQueryDragIcon() {
+    return {true, host_ ? host_->dragIcon() : 0};
+}
+
+bool CVokantiDlg::preTranslate(const QueuedMessage& message) {
+    switch (message.kind) {
+        case QueuedMessage::Kind::KeyDown:
+            // The key still goes on to the focused control afterwards.
+            if (message.key == kKeyDelete) deleteSelectedFavorite();
+            break;
+        case QueuedMessage::Kind::LButtonDown:
+            // Before the press is delivered: a press on a favorite selects it again.
+            clearFavoriteSelection();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+bool CVokantiDlg::initDialog() {
+    CDialog::initDialog();
+    if (!resolveProgramDir()) return true;
+    if (!loadDictionaryList()) return true;
+    loadHistories();
+    loadFavorites();
+    updateHorizontalExtent(IDC_HISTORY_LIST);
+    updateHorizontalExtent(IDC_FAVORITE_LIST);
+
+    form_.appendEntry(IDC_LIST_TABS, "お気に入り");
+    form_.appendEntry(IDC_LIST_TABS, "入力履歴");
+    form_.setSelection(IDC_LIST_TABS, 0);
+    if (host_) host_->placeListTabs();
+    form_.setVisible(IDC_FAVORITE_LIST, true);
+    form_.setVisible(IDC_HISTORY_LIST, false);
+    form_.setVisible(IDC_FAVORITE_LOCATIONS, false);
+
+    const std::vector<std::string> arguments = platform_.process.arguments();
+    if (arguments.size() == 1) batchStart(arguments.front());
+    loadSettings();
+    writeForm();
+    return true;
+}
+
+void CVokantiDlg::onOK() { runJob(); }
+
+void CVokantiDlg::onCancel() { exitDialog(); }
+
+void CVokantiDlg::takeInputFromCombo() {
+    const int selected = form_.selection(IDC_INPUT);
+    if (selected < 0) return;
+    readForm();
+    options.input = form_.entry(IDC_INPUT, selected);
+    writeForm();
+    proposeOutputName();
+}
+
+void CVokantiDlg::chooseInputFile() {
+    const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, kInputFilter, true});
+    if (!chosen) return;
+    readForm();
+    options.input = normalizePath(*chosen);
+    writeForm();
+    proposeOutputName();
+}
+
+void CVokantiDlg::chooseOutputFile() {
+    // An open dialog without the must-exist option, so a new name is accepted.
+    const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, kOutputFilter, false});
+    if (!chosen) return;
+    readForm();
+    options.output = normalizePath(*chosen);
+    writeForm();
+}
+
+void CVokantiDlg::showContextMenu(int x, int y) {
+    if (host_) host_->trackContextMenu(x, y);
+}
+
+void CVokantiDlg::refreshForm() {
+    readForm();
+    applyQuestionRule();
+    onDownloadOnlyClicked();
+    applyIgnoreListRule();
+    applyCutRule();
+    proposeOutputName();
+    reproposeIfOutputSet();
+    reproposeIfOutputSet();
+    applyListTab();
+    writeForm();
+}
+
+}  // namespace vokanti
