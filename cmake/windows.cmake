@@ -10,6 +10,9 @@ target_link_libraries(vokanti_core PUBLIC vokanti_platform)
 
 vokanti_library(vokanti_win32ui src/ui/win32/*.cpp EXCLUDE "/winmain\\.cpp$")
 target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform ole32)
+# The prompts run the small dialogs of the window layer (the favorite title): the two static
+# libraries need each other, and CMake repeats them on the link line.
+target_link_libraries(vokanti_platform PUBLIC vokanti_win32ui)
 
 # A resource object inside a static library is dropped by the linker: each exe links the
 # compiled resource script through this object library.

@@ -13,21 +13,8 @@ namespace vokanti {
 // ---- history (vokanti_dlg_history.cpp)
 
 // ---- dictionary (vokanti_dlg_dictionary.cpp)
-bool CVokantiDlg::loadDictionaryList() { return true; }
-void CVokantiDlg::reloadDictionaryListIfChanged() {}
-void CVokantiDlg::browseDictionary() {}
-void CVokantiDlg::addTypedDictionary() {}
-void CVokantiDlg::removeAddedDictionary() {}
 
 // ---- favorites (vokanti_dlg_favorites.cpp)
-void CVokantiDlg::loadFavorites() {}
-void CVokantiDlg::applyListTab() {}
-void CVokantiDlg::takeInputFromFavorite() {}
-void CVokantiDlg::addFavorite() {}
-void CVokantiDlg::deleteSelectedFavorite() {}
-void CVokantiDlg::clearFavoriteSelection() {}
-bool CVokantiDlg::rewriteFavorites() { return true; }
-void CVokantiDlg::readFavoritePairs(ListFile&) {}
 
 // ---- routing (vokanti_dlg_routing.cpp)
 

@@ -6,6 +6,10 @@
 
 #include "core/messages.h"
 #include "core/text.h"
+#include "ui/favorite_dlg.h"
+#include "ui/win32/dialog_window.h"
+#include "ui/win32/resource.h"
+#include "ui/win32/win32_form.h"
 
 namespace vokanti {
 
@@ -79,8 +83,14 @@ std::optional<std::string> PromptsWin32::openFile(const FileDialogRequest& reque
     return std::nullopt;
 }
 
-// The favorite-title dialog comes with its dialog template; until then, always cancelled.
-std::optional<std::string> PromptsWin32::favoriteTitle() { return std::nullopt; }
+std::optional<std::string> PromptsWin32::favoriteTitle() {
+    Win32Form form;
+    CFavoriteDlg dialog(form);
+    DialogWindow window(dialog, form, IDD_FAVORITE);
+    // -1 (the window could not be created) has been reported by the host: nothing is added.
+    if (window.runModal(owner()) != kResultOK) return std::nullopt;
+    return dialog.title;
+}
 
 // The about box comes with its dialog template; until then, nothing is shown.
 void PromptsWin32::about() {}
