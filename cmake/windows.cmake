@@ -10,6 +10,9 @@ target_link_libraries(vokanti_core PUBLIC vokanti_platform)
 
 vokanti_library(vokanti_win32ui src/ui/win32/*.cpp EXCLUDE "/winmain\\.cpp$")
 target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform ole32)
+# The prompts run the small dialogs of the window layer (favorite title, about box): the two static
+# libraries need each other, and CMake repeats them on the link line.
+target_link_libraries(vokanti_platform PUBLIC vokanti_win32ui)
 
 # The icon and the button pictures: drawn from the text pixel maps in src/ui/win32/pictures
 # (name.bmp.txt gives name.bmp) into the generated folder, where the resource script finds them.

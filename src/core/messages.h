@@ -13,6 +13,7 @@ inline constexpr const char kCommandLineTooLong[] =
 inline constexpr const char kFileWriteFailed[] = "%sへの書き込みに失敗しました．";
 inline constexpr const char kFileRemoveFailed[] = "%sを削除できませんでした．";
 inline constexpr const char kFileCreateFailed[] = "%sを作成できませんでした．";
+inline constexpr const char kFileReadFailed[] = "%sを読み込めませんでした．";
 
 // An operation stopped by an error the program did not expect: its description in place of %s.
 inline constexpr const char kUnexpectedError[] = "予期しないエラーのため処理を中止しました．\n%s";

@@ -80,6 +80,9 @@ public:
     void reproposeIfOutputSet();
     void proposeOutputName();
     void onDownloadOnlyClicked();  // proposeOutputName(), then write the form
+    // The rules that end loading and refreshing: question, download-only proposal, ignore
+    // list, cut, the proposal, and the re-proposal twice.
+    void applyOptionRules();
 
     // --- Command line, job run, batch start, exit -----------------------------------------
     std::string buildCommandLine();

@@ -215,13 +215,7 @@ void CVokantiDlg::showContextMenu(int x, int y) {
 
 void CVokantiDlg::refreshForm() {
     readForm();
-    applyQuestionRule();
-    onDownloadOnlyClicked();
-    applyIgnoreListRule();
-    applyCutRule();
-    proposeOutputName();
-    reproposeIfOutputSet();
-    reproposeIfOutputSet();
+    applyOptionRules();
     applyListTab();
     writeForm();
 }

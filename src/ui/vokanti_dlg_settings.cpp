@@ -41,7 +41,10 @@ void CVokantiDlg::loadSettings() {
         options.*k.field = profile.readInt(kProfileSection, k.key, defaults.*k.field);
     }
     writeForm();
+    applyOptionRules();
+}
 
+void CVokantiDlg::applyOptionRules() {
     applyQuestionRule();
     onDownloadOnlyClicked();
     applyIgnoreListRule();

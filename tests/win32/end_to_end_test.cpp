@@ -21,7 +21,7 @@
 #include "ui/vokanti_dlg.h"
 #include "win32/support/scratch_dir.h"
 
-#define VOKANTI_E2E(name) DISABLED_##name
+#define VOKANTI_E2E(name) name
 
 namespace vokanti::testing {
 namespace {

@@ -16,7 +16,6 @@
 #include "platform/win32/prompts_win32.h"
 #include "support/fakes.h"
 #include "ui/vokanti_dlg.h"
-#include "ui/win32/about_box.h"
 #include "ui/win32/list_tabs_layout.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/resource.h"
@@ -48,15 +47,15 @@ protected:
     }
 };
 
-// Records the prompts like FakePrompts; the about box is the real one, through the Win32
-// prompts, closed with OK by a helper thread once it is up.
+// Records the prompts like FakePrompts; the about box is the real one of the Win32 prompts,
+// closed with OK by a helper thread once it is up.
 class TestPrompts : public FakePrompts {
 public:
     void about() override {
         ++aboutBoxes;
         PromptsWin32 prompts("win32_tests");
         prompts.setMainWindow(mainWindow);
-        prompts.setAboutBox([this](HWND owner) {
+        {
             MessageBoxAnswerer closer([this](HWND box) {
                 aboutCaption = textOf(box);
                 aboutOwner = GetWindow(box, GW_OWNER);
@@ -64,10 +63,9 @@ public:
                 PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                              reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
             });
-            runAboutBox(owner);
+            prompts.about();
             aboutSeen = closer.result().found;
-        });
-        prompts.about();
+        }
         mainEnabledAfterAbout = IsWindowEnabled(mainWindow) != FALSE;
         if (afterAbout) afterAbout();
     }
@@ -421,20 +419,6 @@ TEST_F(MainWindowTest, TheSystemMenuEntryOpensTheAboutBoxOwnedByTheWindowAndOkCl
     EXPECT_EQ(prompts.aboutOwner, main);
     EXPECT_FALSE(prompts.mainEnabledDuringAbout);
     EXPECT_TRUE(prompts.mainEnabledAfterAbout);
-}
-
-TEST(PromptsWin32About, RunsTheAboutBoxOwnedByTheMainWindowOnlyOnceOneIsGiven) {
-    HWND main = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                                nullptr, nullptr, nullptr);
-    ASSERT_NE(main, nullptr);
-    PromptsWin32 prompts("win32_tests");
-    prompts.setMainWindow(main);
-    prompts.about();  // nothing to run it with yet: nothing happens
-    std::vector<HWND> owners;
-    prompts.setAboutBox([&](HWND owner) { owners.push_back(owner); });
-    prompts.about();
-    EXPECT_EQ(owners, std::vector<HWND>{main});
-    DestroyWindow(main);
 }
 
 }  // namespace

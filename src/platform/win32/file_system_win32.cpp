@@ -79,6 +79,12 @@ bool FileSystemWin32::remove(const std::string& path) {
 }
 
 bool FileSystemWin32::replace(const std::string& source, const std::string& target) {
+    // A read-only target is refused, as Windows itself refuses it (Wine would replace it).
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     return MoveFileExA(source.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -6,6 +6,11 @@
 
 #include "core/messages.h"
 #include "core/text.h"
+#include "ui/about_dlg.h"
+#include "ui/favorite_dlg.h"
+#include "ui/win32/dialog_window.h"
+#include "ui/win32/resource.h"
+#include "ui/win32/win32_form.h"
 
 namespace vokanti {
 
@@ -79,11 +84,21 @@ std::optional<std::string> PromptsWin32::openFile(const FileDialogRequest& reque
     return std::nullopt;
 }
 
-// The favorite-title dialog comes with its dialog template; until then, always cancelled.
-std::optional<std::string> PromptsWin32::favoriteTitle() { return std::nullopt; }
+std::optional<std::string> PromptsWin32::favoriteTitle() {
+    Win32Form form;
+    CFavoriteDlg dialog(form);
+    DialogWindow window(dialog, form, IDD_FAVORITE);
+    // -1 (the window could not be created) has been reported by the host: nothing is added.
+    if (window.runModal(owner()) != kResultOK) return std::nullopt;
+    return dialog.title;
+}
 
 void PromptsWin32::about() {
-    if (aboutBox_) aboutBox_(owner());
+    Win32Form form;
+    CAboutDlg dialog(form);
+    DialogWindow window(dialog, form, IDD_ABOUTBOX);
+    // OK, Enter, Escape and the close box all end it; it changes nothing.
+    window.runModal(owner());
 }
 
 }  // namespace vokanti

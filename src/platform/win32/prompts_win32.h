@@ -3,9 +3,7 @@
 // window (or by the dialog it is showing at the moment).
 #include <windows.h>
 
-#include <functional>
 #include <string>
-#include <utility>
 
 #include "platform/prompts.h"
 
@@ -17,9 +15,6 @@ public:
     explicit PromptsWin32(std::string caption);
     // The main window, once it exists; prompts have no owner before.
     void setMainWindow(HWND window) { mainWindow_ = window; }
-    // How the about box is run, owned by the window given: the window layer's dialog host
-    // (ui/win32/about_box.h), which this layer does not depend on. Unset: about() shows nothing.
-    void setAboutBox(std::function<void(HWND owner)> run) { aboutBox_ = std::move(run); }
 
     void resultBox(const std::string& text) override;
     bool confirm(const std::string& caption, const std::string& text) override;
@@ -33,7 +28,6 @@ private:
 
     std::string caption_;
     HWND mainWindow_ = nullptr;
-    std::function<void(HWND)> aboutBox_;
 };
 
 // The filter of the open-file dialog: "caption|patterns|...||" with every separator turned

@@ -86,6 +86,9 @@ int DialogWindow::runModal(HWND owner) {
     }
     const bool disabledOwner = top && IsWindowEnabled(top);
     if (disabledOwner) EnableWindow(top, FALSE);
+    // A modal dialog is shown whether or not its template says visible, as the platform's
+    // own modal run does; the focus set during initialisation comes back when it activates.
+    if (hwnd_ && !dialog_.ended()) ShowWindow(hwnd_, SW_SHOW);
     runLoop();
     // The owner first, so that the platform activates it when the dialog goes.
     if (disabledOwner) EnableWindow(top, TRUE);

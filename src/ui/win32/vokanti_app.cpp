@@ -10,7 +10,6 @@
 #include "platform/win32/prompts_win32.h"
 #include "platform/win32/shell_services_win32.h"
 #include "ui/vokanti_dlg.h"
-#include "ui/win32/about_box.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/win32_form.h"
 
@@ -65,7 +64,6 @@ bool CVokantiApp::initInstance() {
     ProfileStoreWin32 profile(name + ".INI");
     ShellServicesWin32 shell;
     PromptsWin32 prompts(name);
-    prompts.setAboutBox([](HWND owner) { runAboutBox(owner); });
     Platform platform{profile, files_, process_, shell, prompts};
 
     Win32Form form;
