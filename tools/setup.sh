@@ -13,7 +13,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 for p in cmake ninja-build g++ libgtest-dev googletest \
          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev \
-         wine wine32:i386 xvfb xauth x11-utils imagemagick python3 fonts-ipafont-gothic locales; do
+         wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick python3 fonts-ipafont-gothic locales; do
   have "$p" || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then
@@ -51,7 +51,6 @@ if [ ! -f "$WINEPREFIX/.vokanti-ready" ]; then
   wine regedit "$(winepath -w "$reg")" >/dev/null 2>&1
   wineserver -w
   rm -f "$reg"
-  cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   # The user folders of a new prefix link to $HOME: make them real folders inside the prefix.
   for d in "$WINEPREFIX"/drive_c/users/*/; do
     for f in "$d"*; do
@@ -59,4 +58,8 @@ if [ ! -f "$WINEPREFIX/.vokanti-ready" ]; then
     done
   done
   touch "$WINEPREFIX/.vokanti-ready"
+fi
+# The caption buttons' symbols: without this font they show as letters.
+if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 fi

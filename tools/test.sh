@@ -18,3 +18,8 @@ start_xvfb
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w
 ctest --test-dir "$WIN_BUILD" --output-on-failure -j 2
+
+shot=$WIN_BUILD/vokanti-main-window.bmp
+if [ -f "$shot" ]; then
+  convert "$shot" "${shot%.bmp}.png" && echo "Screenshot of the main window: ${shot%.bmp}.png"
+fi

@@ -5,6 +5,7 @@
 
 #include "ui/win32/resource.h"
 #include "ui/win32/win32_form.h"
+#include "win32/support/program_controls.h"
 
 namespace vokanti::testing {
 namespace {
@@ -15,7 +16,10 @@ INT_PTR CALLBACK plainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
 
 class Win32FormUnderTest : public FormUnderTest {
 public:
-    Win32FormUnderTest() {
+    explicit Win32FormUnderTest(bool programControls) {
+        // The program's own controls (version 6, from its manifest), or the default ones.
+        std::unique_ptr<ProgramControls> controls;
+        if (programControls) controls = std::make_unique<ProgramControls>();
         window_ = CreateDialogParamA(GetModuleHandleA(nullptr),
                                      MAKEINTRESOURCEA(IDD_VOKANTI_DIALOG), nullptr,
                                      plainDialogProc, 0);
@@ -49,12 +53,17 @@ private:
 };
 
 std::unique_ptr<FormUnderTest> makeWin32Form() {
-    auto form = std::make_unique<Win32FormUnderTest>();
-    return form;
+    return std::make_unique<Win32FormUnderTest>(false);
+}
+
+std::unique_ptr<FormUnderTest> makeWin32FormWithProgramControls() {
+    return std::make_unique<Win32FormUnderTest>(true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormContract,
-                         ::testing::Values(FormImplementation{"Win32", &makeWin32Form}),
+                         ::testing::Values(FormImplementation{"Win32", &makeWin32Form},
+                                           FormImplementation{"Win32ProgramControls",
+                                                              &makeWin32FormWithProgramControls}),
                          formImplementationName);
 
 }  // namespace

@@ -33,8 +33,11 @@ public:
     using Control::Control;
     // BST_CHECKED, BST_UNCHECKED or BST_INDETERMINATE.
     int checkState() const { return static_cast<int>(send(BM_GETCHECK)); }
-    // Sets the state of this button only; the other radio buttons of a group keep theirs.
+    // Sets the state of this button. The version 6 controls clear the other automatic radio
+    // buttons of the group when one is checked; the default controls do not.
     void setCheckState(int state) const { send(BM_SETCHECK, static_cast<WPARAM>(state)); }
+    // Changes the button's kind and style bits without redrawing it.
+    void setStyle(LONG style) const { send(BM_SETSTYLE, static_cast<WPARAM>(style), FALSE); }
     // The image shown before; null when there was none.
     HANDLE setImage(UINT type, HANDLE image) const {
         return reinterpret_cast<HANDLE>(send(BM_SETIMAGE, type, reinterpret_cast<LPARAM>(image)));

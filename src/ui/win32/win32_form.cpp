@@ -173,8 +173,17 @@ bool Win32Form::checked(int id) const {
     return Button(item(id).hwnd).checkState() == BST_CHECKED;
 }
 
+// Checking a radio button from code leaves the rest of its group as it was, with either
+// version of the controls: a hand-edited profile may check several values of one choice, and
+// the first checked one must still be found. The version 6 controls clear the group when an
+// automatic radio button is checked, so the button is a plain radio button for that moment.
 void Win32Form::setChecked(int id, bool on) {
-    Button(item(id).hwnd).setCheckState(on ? BST_CHECKED : BST_UNCHECKED);
+    const Button button(item(id).hwnd);
+    const LONG style = GetWindowLongA(item(id).hwnd, GWL_STYLE);
+    const bool autoRadio = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    if (autoRadio) button.setStyle((style & ~BS_TYPEMASK) | BS_RADIOBUTTON);
+    button.setCheckState(on ? BST_CHECKED : BST_UNCHECKED);
+    if (autoRadio) button.setStyle(style);
 }
 
 bool Win32Form::enabled(int id) const { return IsWindowEnabled(item(id).hwnd) != FALSE; }
