@@ -22,10 +22,13 @@ source "$here/xvfb.sh"
 start_xvfb
 (cd "$demo" && wine ./Vokanti.exe "$@" >/dev/null 2>&1 &)
 shot=$WIN_BUILD/vokanti-window.png
+shown=no
 for _ in $(seq 300); do
-  if xwininfo -root -tree 2>/dev/null | grep -q '"Vokanti Version'; then break; fi
+  if xwininfo -root -tree 2>/dev/null | grep -q 'Vokanti Version'; then shown=yes; break; fi
   sleep 0.1
 done
+[ "$shown" = yes ] || echo "run: the main window did not appear within 30 s" >&2
 sleep 1  # let the first paint finish before the picture is taken
 import -display "$DISPLAY" -window root "$shot"
 echo "No display: Vokanti ran on Xvfb $DISPLAY; screenshot saved to $shot"
+[ "$shown" = yes ]

@@ -1,6 +1,8 @@
 # Sourced: starts an Xvfb of our own on a free display and exports DISPLAY; it is stopped
 # when the sourcing shell exits.
 start_xvfb() {
+  # A Wine server left from an earlier run is tied to that run's display: end it first.
+  wineserver -k >/dev/null 2>&1 || true
   local n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
