@@ -185,7 +185,8 @@ void CVokantiDlg::onCancel() { exitDialog(); }
 void CVokantiDlg::takeInputFromCombo() {
     const int selected = form_.selection(IDC_INPUT);
     if (selected < 0) return;
-    readForm();
+    // A rejected number is shown with its field focused; the form stays as the user has it.
+    if (!readForm()) return;
     options.input = form_.entry(IDC_INPUT, selected);
     writeForm();
     proposeOutputName();
@@ -194,7 +195,7 @@ void CVokantiDlg::takeInputFromCombo() {
 void CVokantiDlg::chooseInputFile() {
     const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, kInputFilter, true});
     if (!chosen) return;
-    readForm();
+    if (!readForm()) return;
     options.input = normalizePath(*chosen);
     writeForm();
     proposeOutputName();
@@ -204,7 +205,7 @@ void CVokantiDlg::chooseOutputFile() {
     // An open dialog without the must-exist option, so a new name is accepted.
     const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, kOutputFilter, false});
     if (!chosen) return;
-    readForm();
+    if (!readForm()) return;
     options.output = normalizePath(*chosen);
     writeForm();
 }
