@@ -3,14 +3,16 @@
 // directory of its own (with env/ and an engine file), for native tests.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/control_ids.h"
 #include "core/memory_form.h"
+#include "core/messages.h"
+#include "core/text.h"
 #include "platform/posix/posix_file_system.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -19,19 +21,20 @@
 
 namespace vokanti::testing {
 
+using Entries = std::vector<std::string>;
+
 class DialogTest : public ::testing::Test {
 protected:
     DialogTest() {
         addMainDialogControls(form);
         process.modulePath = dir.path() + "/Vokanti.exe";
         writeFile("vokan.exe", "");
-        dir.makeDir("env");
+        std::filesystem::create_directory(dir.path() + "/env");
     }
 
     // The dialog's program directory ("/" at the end), as resolveProgramDir() sets it.
     std::string programDir() const { return dir.path() + "/"; }
-
-    // Writes `content` byte for byte to a file of the program directory.
+    // Files of the program directory, byte for byte.
     void writeFile(const std::string& relative, const std::string& content) {
         std::ofstream(dir.path() + "/" + relative, std::ios::binary) << content;
     }
@@ -40,12 +43,11 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     bool fileExists(const std::string& relative) const {
-        return std::ifstream(dir.path() + "/" + relative).good();
+        return std::filesystem::exists(dir.path() + "/" + relative);
     }
-
     // The entries of a list, top first.
-    std::vector<std::string> entries(int id) const {
-        std::vector<std::string> out;
+    Entries entries(int id) const {
+        Entries out;
         for (int i = 0; i < form.entryCount(id); ++i) out.push_back(form.entry(id, i));
         return out;
     }
