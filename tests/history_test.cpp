@@ -42,33 +42,27 @@ TEST_F(HistoryTest, ProgramDirectoryAndAMissingEngine) {
     EXPECT_EQ(prompts.results.back(), "vokan.exeが見つかりません．");
 }
 
-TEST_F(HistoryTest, ListsShowTheNewestFirstAndTheFilesStayHeld) {
-    writeFile("env/in_history.txt", "one\r\ntwo\r\n\r\nthree");
-    writeFile("env/out_history.txt", "a.csv\nb.csv\n");
+TEST_F(HistoryTest, ListsShowTheNewestFirstAndRecordingAppendsALineAtOnce) {
+    writeFile("env/in_history.txt", "one\r\ntwo\r\n\r\nthree");  // no terminator at the end
     form.setText(IDC_INPUT, "typed");
-    start();
+    start();  // out_history.txt is missing: created empty
     EXPECT_EQ(entries(IDC_INPUT), (Entries{"three", "", "two", "one"}));
     EXPECT_EQ(entries(IDC_HISTORY_LIST), entries(IDC_INPUT));
-    EXPECT_EQ(entries(IDC_OUTPUT), (Entries{"b.csv", "a.csv"}));
     EXPECT_EQ(form.text(IDC_INPUT), "");
     EXPECT_TRUE(held("env/in_history.txt") && held("env/out_history.txt"));
+
+    ASSERT_TRUE(dlg.recordInputHistory("C:/docs/a.txt"));
+    EXPECT_EQ(readFile("env/in_history.txt"), "one\r\ntwo\r\n\r\nthreeC:/docs/a.txt\r\n");
+    ASSERT_TRUE(dlg.recordOutputHistory("b.csv") && dlg.recordOutputHistory("C:/out/a.csv"));
+    EXPECT_EQ(readFile("env/out_history.txt"), "b.csv\r\nC:/out/a.csv\r\n");
+    EXPECT_EQ(entries(IDC_HISTORY_LIST), (Entries{"C:/docs/a.txt", "three", "", "two", "one"}));
+    EXPECT_EQ(entries(IDC_INPUT), entries(IDC_HISTORY_LIST));
+    EXPECT_EQ(entries(IDC_OUTPUT), (Entries{"C:/out/a.csv", "b.csv"}));
+    EXPECT_EQ(form.horizontalExtent(IDC_HISTORY_LIST), 13 * MemoryForm::kCharWidth + 10);
     dlg.closeHistories();
     EXPECT_FALSE(held("env/in_history.txt"));
-}
-
-TEST_F(HistoryTest, RecordingAppendsALineAtOnceAndPutsItOnTop) {
-    writeFile("env/in_history.txt", "old");  // no terminator; out_history.txt is missing
     start();
-    ASSERT_TRUE(dlg.recordInputHistory("C:/docs/a.txt"));
-    EXPECT_EQ(readFile("env/in_history.txt"), "oldC:/docs/a.txt\r\n");  // on disk while open
-    ASSERT_TRUE(dlg.recordInputHistory("C:/docs/a.txt"));
-    ASSERT_TRUE(dlg.recordOutputHistory("C:/out/a.csv"));
-    EXPECT_EQ(readFile("env/in_history.txt"), "oldC:/docs/a.txt\r\nC:/docs/a.txt\r\n");
-    EXPECT_EQ(readFile("env/out_history.txt"), "C:/out/a.csv\r\n");
-    EXPECT_EQ(entries(IDC_HISTORY_LIST), (Entries{"C:/docs/a.txt", "C:/docs/a.txt", "old"}));
-    EXPECT_EQ(entries(IDC_INPUT), entries(IDC_HISTORY_LIST));
-    EXPECT_EQ(entries(IDC_OUTPUT), Entries{"C:/out/a.csv"});
-    EXPECT_EQ(form.horizontalExtent(IDC_HISTORY_LIST), 13 * MemoryForm::kCharWidth + 10);
+    EXPECT_EQ(entries(IDC_OUTPUT), (Entries{"C:/out/a.csv", "b.csv"}));
     EXPECT_TRUE(prompts.results.empty());
 }
 
@@ -136,26 +130,14 @@ TEST_F(HistoryTest, ASecondInstanceStartsEmptyAndLeavesTheFirstInstancesFilesAlo
     EXPECT_EQ(readFile("env/out_history.txt"), "first.csv\r\n");
 }
 
-TEST_F(HistoryTest, TakingAnEntryFromTheHistoryList) {
-    const std::string longEntry = "C:/" + std::string(3000, 'p') + ".txt";
-    writeFile("env/in_history.txt", longEntry + "\r\nC:/b.txt\r\n");
+TEST_F(HistoryTest, ARejectedNumberKeepsTheFormWhenAnEntryIsTaken) {
+    writeFile("env/in_history.txt", "C:/a.txt\r\n");
     start();
-    dlg.writeForm();
-    dlg.options.input = "unchanged";
-    dlg.takeInputFromHistory();  // nothing selected
-    EXPECT_EQ(dlg.options.input, "unchanged");
-    form.setSelection(IDC_HISTORY_LIST, 1);
-    dlg.takeInputFromHistory();
-    EXPECT_EQ(form.text(IDC_INPUT), longEntry);
-
-    // A rejected number is reported and the user's form is left as it is.
     form.setText(IDC_IGNORE_LONG, "abc");
-    form.setText(IDC_OUTPUT, "typed.csv");
     form.setSelection(IDC_HISTORY_LIST, 0);
     dlg.takeInputFromHistory();
     EXPECT_EQ(prompts.results, Entries{text::kIntegerRequired});
-    EXPECT_EQ(form.text(IDC_OUTPUT), "typed.csv");
-    EXPECT_EQ(dlg.options.input, longEntry);
+    EXPECT_EQ(form.text(IDC_IGNORE_LONG) + form.text(IDC_INPUT), "abc");
 }
 
 }  // namespace

@@ -1,17 +1,15 @@
-// A job: the history lines, the engine run in the program directory, the result, and the
-// batch start.
+// A job: the history lines, the engine run in the program directory, and the result for
+// every exit code.
 #include "support/dialog_fixture.h"
-#include "support/faulty_file_system.h"
 
 namespace vokanti::testing {
 namespace {
 
 class JobTest : public DialogTest {
 protected:
-    void start(CVokantiDlg& job) {
-        ASSERT_TRUE(job.resolveProgramDir());
-        job.loadHistories();
-        job.writeForm();  // the number fields show their values, as after start-up
+    void start() {
+        ASSERT_TRUE(dlg.resolveProgramDir());
+        dlg.loadHistories();
     }
     void setJob(const std::string& input, const std::string& output) {
         form.setText(IDC_INPUT, input);
@@ -20,37 +18,53 @@ protected:
 };
 
 TEST_F(JobTest, RecordsBothHistoriesRunsTheEngineInTheProgramDirectoryAndTellsTheResult) {
-    start(dlg);
+    const char* const known[] = {
+        "ファイル作成に成功しました！",
+        "オプションの指定が間違っています．",
+        "入力ファイルのオープンに失敗しました．",
+        "出力ファイルのオープンに失敗しました．",
+        "辞書ファイルのオープンに失敗しました．",
+        "env/dict.txtのオープンに失敗しました．",
+        "env/ignore.txtのオープンに失敗しました．",
+        "env/replace.txtのオープンに失敗しました．",
+        "env/symbol.txtのオープンに失敗しました．",
+        "辞書ファイルの改行コードがCRです．",
+        "tmpファイルのオープンに失敗しました．",
+        "ダウンロードに失敗しました．",
+        "env/style.cssのオープンに失敗しました．",
+        "env/webdict.txtのオープンに失敗しました．",
+        "env/webwav.txtのオープンに失敗しました．",
+        "env/label.txtのオープンに失敗しました．",
+    };
+    start();
     process.currentDirectory = "/somewhere/else/";
     setJob("C:/docs/a.txt", "C:/out/a.vkndb5s");
-    const std::string expected = dlg.buildCommandLine();
-    for (uint32_t code : {0u, 6u, 11u, 16u, 259u}) {
+    const std::string commandLine = dlg.buildCommandLine();
+    for (uint32_t code : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 13u, 14u, 15u,
+                          16u, 259u, 0xC0000005u, 0xFFFFFFFFu}) {
         process.exitCode = code;
         dlg.runJob();
+        EXPECT_EQ(prompts.results.back(), code < 16 ? known[code] : "ファイル作成に失敗しました．．．")
+            << code;
     }
-    EXPECT_EQ(process.started, Entries(5, expected));
-    EXPECT_EQ(process.startDirectories, Entries(5, programDir()));
-    EXPECT_EQ(prompts.results, (Entries{"ファイル作成に成功しました！",
-                                        "env/ignore.txtのオープンに失敗しました．",
-                                        "ダウンロードに失敗しました．",
-                                        "ファイル作成に失敗しました．．．",
-                                        "ファイル作成に失敗しました．．．"}));
-    // A failed job stays in the histories too.
-    std::string fiveLines;
-    for (int i = 0; i < 5; ++i) fiveLines += "C:/docs/a.txt\r\n";
-    EXPECT_EQ(readFile("env/in_history.txt"), fiveLines);
-    EXPECT_EQ(form.entryCount(IDC_HISTORY_LIST), 5);
-    EXPECT_EQ(form.entry(IDC_OUTPUT, 4), "C:/out/a.vkndb5s");
-    EXPECT_FALSE(dlg.ended());  // the dialog stays for the next job
+    EXPECT_EQ(process.started, Entries(20, commandLine));
+    EXPECT_EQ(process.startDirectories, Entries(20, programDir()));
+    // Every job, failed or not, is in both histories; the dialog stays for the next one.
+    std::string lines;
+    for (int i = 0; i < 20; ++i) lines += "C:/docs/a.txt\r\n";
+    EXPECT_EQ(readFile("env/in_history.txt"), lines);
+    EXPECT_EQ(entries(IDC_OUTPUT), Entries(20, "C:/out/a.vkndb5s"));
+    EXPECT_EQ(form.entryCount(IDC_HISTORY_LIST), 20);
+    EXPECT_FALSE(dlg.ended());
 
     setJob("", "");  // no history line for an empty text
     dlg.runJob();
-    EXPECT_EQ(process.started.size(), 6u);
-    EXPECT_EQ(form.entryCount(IDC_INPUT) + form.entryCount(IDC_OUTPUT), 10);
+    EXPECT_EQ(process.started.size(), 21u);
+    EXPECT_EQ(form.entryCount(IDC_INPUT) + form.entryCount(IDC_OUTPUT), 40);
 }
 
 TEST_F(JobTest, AnEngineThatCannotStartIsReportedAndTheHistoriesStay) {
-    start(dlg);
+    start();
     setJob("C:/a.txt", "C:/a.csv");
     process.exitCode = std::nullopt;
     dlg.runJob();
@@ -60,7 +74,7 @@ TEST_F(JobTest, AnEngineThatCannotStartIsReportedAndTheHistoriesStay) {
 }
 
 TEST_F(JobTest, ACommandLineTooLongForThePlatformIsRefused) {
-    start(dlg);
+    start();
     setJob("C:/" + std::string(40000, 'x') + ".txt", "");
     dlg.runJob();
     EXPECT_TRUE(process.started.empty());
@@ -78,38 +92,22 @@ TEST_F(JobTest, ACommandLineTooLongForThePlatformIsRefused) {
 }
 
 TEST_F(JobTest, AHistoryLineThatCannotBeWrittenStopsTheJobBeforeTheEngine) {
-    FaultyFileSystem faulty(files);
-    Platform faultyPlatform{profile, faulty, process, shell, prompts};
-    CVokantiDlg job(form, faultyPlatform);
-    start(job);
+    start();
     setJob("C:/in.txt", "C:/out.csv");
     for (const char* failing : {"in_history", "out_history"}) {
         faulty.onWrite = [failing](const std::string& path) {
             return path.find(failing) == std::string::npos;
         };
         prompts.results.clear();
-        job.runJob();
+        dlg.runJob();
         EXPECT_TRUE(process.started.empty());
         EXPECT_EQ(prompts.results,
                   Entries{programDir() + "env/" + failing + ".txtへの書き込みに失敗しました．"});
     }
     // The input line written before the output line failed stays.
-    EXPECT_EQ(readFile("env/in_history.txt"), "C:/in.txt\r\n");
-    EXPECT_EQ(readFile("env/out_history.txt"), "");
+    EXPECT_EQ(readFile("env/in_history.txt") + readFile("env/out_history.txt"), "C:/in.txt\r\n");
     EXPECT_EQ(form.entryCount(IDC_INPUT), 1);
     EXPECT_EQ(form.entryCount(IDC_OUTPUT), 0);
-}
-
-TEST_F(JobTest, BatchStartRunsOneJobOnTheNormalisedArgumentAndEnds) {
-    start(dlg);
-    dlg.batchStart("C:\\docs\\ソ\\in.html");
-    ASSERT_EQ(process.started.size(), 1u);
-    EXPECT_NE(process.started[0].find(" -i \"C:/docs/ソ/in.html\""), std::string::npos);
-    EXPECT_EQ(readFile("env/in_history.txt"), "C:/docs/ソ/in.html\r\n");
-    EXPECT_EQ(prompts.results, Entries{"ファイル作成に成功しました！"});
-    EXPECT_TRUE(dlg.ended());
-    EXPECT_EQ(dlg.result(), kResultCancel);
-    EXPECT_FALSE(dlg.inputHistory.isOpen() || dlg.outputHistory.isOpen());
 }
 
 }  // namespace

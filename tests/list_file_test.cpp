@@ -85,18 +85,16 @@ TEST_F(ListFileTest, WritesCrLfStraightToTheSystemAndAppendsAfterTheEntries) {
 
 TEST_F(ListFileTest, OpenModes) {
     ListFile file(files);
-    EXPECT_FALSE(file.open(path("missing.txt"), OpenMode::Read));
-    EXPECT_FALSE(file.open(path("missing.txt"), OpenMode::ReadWrite));
-    ASSERT_TRUE(file.open(path("missing.txt"), OpenMode::Create));
-    file.close();
-    EXPECT_EQ(read("missing.txt"), "");
+    EXPECT_FALSE(file.open(path("new.txt"), OpenMode::Read));
+    EXPECT_FALSE(file.open(path("new.txt"), OpenMode::ReadWrite));
     write("full.txt", "a\r\n");
     ASSERT_TRUE(file.open(path("full.txt"), OpenMode::ReadWrite));
     file.close();
     EXPECT_EQ(read("full.txt"), "a\r\n");
     ASSERT_TRUE(file.open(path("full.txt"), OpenMode::Create));
-    file.close();
-    EXPECT_EQ(read("full.txt"), "");
+    ASSERT_TRUE(file.open(path("new.txt"), OpenMode::Create));  // closes the one open before
+    EXPECT_TRUE(ListFile(files).open(path("full.txt"), OpenMode::Read));
+    EXPECT_EQ(read("full.txt") + read("new.txt"), "");
 }
 
 TEST_F(ListFileTest, AnOpenFileIsSharedWithNobody) {

@@ -17,14 +17,6 @@ public:
     std::pair<int, int> menuAt{-1, -1};
 };
 
-DialogEvent event(EventKind kind, int id = 0, int code = kClicked) {
-    DialogEvent e;
-    e.kind = kind;
-    e.id = id;
-    e.code = code;
-    return e;
-}
-
 class RoutingTest : public DialogTest {
 protected:
     void SetUp() override {
@@ -36,7 +28,7 @@ protected:
         ASSERT_FALSE(dlg.ended());
     }
     EventResult send(const DialogEvent& e) { return dlg.onEvent(e); }
-    EventResult send(int id, int code = kClicked) { return send(event(EventKind::Command, id, code)); }
+    EventResult send(int id, int code = kClicked) { return send({EventKind::Command, code, id}); }
     // A user's click on a button: its state changes, then the click is delivered.
     void click(int id) {
         form.click(id);
@@ -55,28 +47,21 @@ TEST_F(RoutingTest, StartUpFillsTheListsAndShowsTheFavoritesPage) {
     EXPECT_FALSE(form.visible(IDC_HISTORY_LIST) || form.visible(IDC_FAVORITE_LOCATIONS));
     EXPECT_EQ(entries(IDC_FAVORITE_LIST), Entries{"Times"});
     EXPECT_EQ(entries(IDC_HISTORY_LIST), Entries{"C:/old/in.txt"});
-    EXPECT_EQ(form.text(IDC_DICTIONARY), "C:/dic/a.txt");
-    EXPECT_EQ(form.text(IDC_CUT_LENGTH), "40");  // the settings are loaded
+    EXPECT_EQ(form.text(IDC_DICTIONARY) + form.text(IDC_CUT_LENGTH), "C:/dic/a.txt40");
 }
 
 TEST_F(RoutingTest, WindowMessagesReachTheIconTheAboutBoxAndTheContextMenu) {
-    DialogEvent sys = event(EventKind::SysCommand);
-    sys.sysCommand = IDM_ABOUTBOX | 0x3;  // the low four bits are the platform's
-    EXPECT_TRUE(send(sys).handled);
-    sys.sysCommand = 0xF020;  // minimise: the platform's own processing
-    EXPECT_FALSE(send(sys).handled);
+    // The low four bits of a system command are the platform's; minimising is its own.
+    EXPECT_TRUE(send({EventKind::SysCommand, 0, 0, IDM_ABOUTBOX | 0x3}).handled);
+    EXPECT_FALSE(send({EventKind::SysCommand, 0, 0, 0xF020}).handled);
     EXPECT_TRUE(send(ID_ABOUT).handled);
     EXPECT_EQ(prompts.aboutBoxes, 2);
-
-    EXPECT_FALSE(send(event(EventKind::Paint)).handled);
+    EXPECT_FALSE(send({EventKind::Paint}).handled);
     host.minimised = true;
-    EXPECT_TRUE(send(event(EventKind::Paint)).handled);
+    EXPECT_TRUE(send({EventKind::Paint}).handled);
     EXPECT_EQ(host.paints, 2);
-    EXPECT_EQ(send(event(EventKind::QueryDragIcon)).result, 0x1234);
-    DialogEvent menu = event(EventKind::ContextMenu);
-    menu.x = 120;
-    menu.y = 45;
-    EXPECT_TRUE(send(menu).handled);
+    EXPECT_EQ(send({EventKind::QueryDragIcon}).result, 0x1234);
+    EXPECT_TRUE(send({EventKind::ContextMenu, 0, 0, 0, 120, 45}).handled);
     EXPECT_EQ(host.menuAt, std::make_pair(120, 45));
 }
 
@@ -137,7 +122,7 @@ TEST_F(RoutingTest, FileChoosersListsAndTabsSetTheInputAndThePage) {
     EXPECT_EQ(form.text(IDC_INPUT), "C:/old/in.txt");
 
     form.setSelection(IDC_LIST_TABS, 1);
-    const EventResult answered = send(event(EventKind::Notify, IDC_LIST_TABS, kTabSelChange));
+    const EventResult answered = send({EventKind::Notify, kTabSelChange, IDC_LIST_TABS});
     EXPECT_TRUE(answered.handled);
     EXPECT_EQ(answered.result, 0);
     EXPECT_TRUE(form.visible(IDC_HISTORY_LIST));
@@ -160,13 +145,13 @@ TEST_F(RoutingTest, DictionaryCommandsReachTheDictionaryList) {
 }
 
 TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
-    profile.set("csv", 1);
-    profile.set("vkndb5s", 0);
+    profile.values["csv"] = 1;
+    profile.values["vkndb5s"] = 0;
     send(ID_SETTINGS_LOAD);
     EXPECT_TRUE(form.checked(IDC_OUTPUT_CSV));
     form.setText(IDC_QUESTION_NUM, "7");
     send(ID_SETTINGS_SAVE);
-    EXPECT_EQ(profile.get("question_num"), 7);
+    EXPECT_EQ(profile.values["question_num"], 7);
 
     const std::pair<int, const char*> edits[] = {
         {ID_EDIT_FAVORITES, "env/favorite.txt"}, {ID_EDIT_IGNORE, "env/ignore.txt"},
@@ -181,19 +166,16 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
     EXPECT_EQ(shell.opened.back(), kHomePageUrl);
     form.setText(IDC_INPUT, "C:/in/b.txt");
     form.setText(IDC_OUTPUT, "C:/out/b.csv");
-    for (int id : {IDC_OPEN_INPUT, ID_MENU_OPEN_INPUT, IDC_OPEN_OUTPUT, ID_MENU_OPEN_OUTPUT}) {
-        send(id);
-    }
+    for (int id : {IDC_OPEN_INPUT, ID_MENU_OPEN_INPUT, IDC_OPEN_OUTPUT, ID_MENU_OPEN_OUTPUT}) send(id);
     EXPECT_EQ(Entries(shell.opened.end() - 4, shell.opened.end()),
               (Entries{"C:/in/b.txt", "C:/in/b.txt", "C:/out/b.csv", "C:/out/b.csv"}));
-    send(IDC_ADD_FAVORITE);
-    send(ID_MENU_ADD_FAVORITE);
+    for (int id : {IDC_ADD_FAVORITE, ID_MENU_ADD_FAVORITE}) send(id);
     EXPECT_EQ(prompts.titleDialogs, 2);
 
     send(ID_SHOW_COMMAND);
     ASSERT_EQ(prompts.texts.size(), 1u);
-    EXPECT_EQ(prompts.texts[0].caption, "vokanの実行コマンド");
-    EXPECT_EQ(prompts.texts[0].text.rfind(programDir() + "vokan.exe -t -H -c", 0), 0u);
+    EXPECT_EQ(prompts.texts[0].first, "vokanの実行コマンド");
+    EXPECT_EQ(prompts.texts[0].second.rfind(programDir() + "vokan.exe -t -H -c", 0), 0u);
     send(ID_START);
     send(IDC_OK);  // the start button and the Enter key
     EXPECT_EQ(process.started.size(), 2u);
@@ -208,16 +190,13 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
     EXPECT_TRUE(form.enabled(IDC_QUESTION_NUM));
     EXPECT_TRUE(form.visible(IDC_HISTORY_LIST));
 
+    send(IDC_CANCEL);
+    EXPECT_TRUE(dlg.ended());
+    EXPECT_FALSE(dlg.inputHistory.isOpen() || dlg.outputHistory.isOpen());
+    dlg.beginRun();
     send(ID_EXIT);
     EXPECT_TRUE(dlg.ended());
     EXPECT_EQ(dlg.result(), kResultCancel);
-}
-
-TEST_F(RoutingTest, CancelEndsTheDialogAndClosesTheHistories) {
-    send(IDC_CANCEL);
-    EXPECT_TRUE(dlg.ended());
-    EXPECT_EQ(dlg.result(), kResultCancel);
-    EXPECT_FALSE(dlg.inputHistory.isOpen() || dlg.outputHistory.isOpen());
 }
 
 TEST_F(RoutingTest, DeleteAsksOnlyWhileTheLastClickSelectedAFavorite) {
@@ -229,7 +208,7 @@ TEST_F(RoutingTest, DeleteAsksOnlyWhileTheLastClickSelectedAFavorite) {
     prompts.confirmAnswer = false;
     EXPECT_FALSE(dlg.preTranslate(del));  // the key still goes on to the focused control
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0].caption, "お気に入りの削除");
+    EXPECT_EQ(prompts.questions[0].first, "お気に入りの削除");
 
     dlg.preTranslate(press);  // a press anywhere else
     EXPECT_EQ(form.selection(IDC_FAVORITE_LIST), -1);

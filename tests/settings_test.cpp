@@ -25,13 +25,35 @@ protected:
     }
 };
 
-TEST_F(SettingsTest, DefaultsWithoutAProfile) {
-    dlg.loadSettings();
+TEST_F(SettingsTest, LoadingTakesTheDefaultsAndTheHandEditedProfile) {
+    dlg.loadSettings();  // no profile
     EXPECT_EQ(checked(), (std::vector<int>{IDC_MATCH_WORD, IDC_INPUT_HTML, IDC_OUTPUT_DB}));
     EXPECT_EQ(numbers(), (Entries{"30", "2", "20", "40"}));
     EXPECT_FALSE(form.enabled(IDC_QUESTION_NUM) || form.enabled(IDC_CUT_LENGTH));
     EXPECT_TRUE(form.enabled(IDC_IGNORE_SHORT) && form.enabled(IDC_IGNORE_LONG));
-    EXPECT_EQ(form.text(IDC_OUTPUT), "");
+
+    // Two formats checked by hand: the first in the engine's order is used.
+    profile.values["html1"] = 1;
+    dlg.loadSettings();
+    EXPECT_TRUE(form.checked(IDC_OUTPUT_DB) && form.checked(IDC_OUTPUT_HTML1));
+    form.setText(IDC_INPUT, "C:/w/a.txt");
+    dlg.proposeOutputName();
+    EXPECT_EQ(form.text(IDC_OUTPUT), "C:/Users/me/Desktop/a.vkndb5s");
+    EXPECT_EQ(dlg.buildCommandLine().substr(0, 30), "C:/Apps/vokan.exe -t -H -p -l ");
+
+    // The ignore list off forces the bounds 0 and 1024, shown, disabled and saved.
+    profile.values["ignore"] = 1;
+    profile.values["ignore_short"] = 5;
+    dlg.loadSettings();
+    EXPECT_EQ(numbers(), (Entries{"1024", "0", "20", "40"}));
+    EXPECT_FALSE(form.enabled(IDC_IGNORE_SHORT) || form.enabled(IDC_IGNORE_LONG));
+    dlg.saveSettings();
+    EXPECT_EQ(profile.values["ignore_short"], 0);
+    EXPECT_EQ(profile.values["ignore_long"], 1024);
+    form.click(IDC_NO_IGNORE);  // turned off: enabled again, the values kept
+    dlg.applyIgnoreListRule();
+    EXPECT_TRUE(form.enabled(IDC_IGNORE_SHORT) && form.enabled(IDC_IGNORE_LONG));
+    EXPECT_EQ(numbers(), (Entries{"1024", "0", "20", "40"}));
     EXPECT_TRUE(prompts.results.empty());
 }
 
@@ -49,11 +71,11 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInItsOrderAndLoadingRestoresThem) {
                        "html2", "replace", "ignore", "sort-dictionary", "question", "download",
                        "same", "cut", "nodict", "ignore_long", "ignore_short", "question_num",
                        "cut_length"}));
-    EXPECT_EQ(profile.get("word"), 0);
-    EXPECT_EQ(profile.get("idiom"), 1);
-    EXPECT_EQ(profile.get("same"), 1);
-    EXPECT_EQ(profile.get("ignore_long"), 30);
-    EXPECT_EQ(profile.get("cut_length"), -8);
+    EXPECT_EQ(profile.values["word"], 0);
+    EXPECT_EQ(profile.values["idiom"], 1);
+    EXPECT_EQ(profile.values["same"], 1);
+    EXPECT_EQ(profile.values["ignore_long"], 30);
+    EXPECT_EQ(profile.values["cut_length"], -8);
 
     for (int id : {IDC_MATCH_WORD, IDC_INPUT_HTML, IDC_OUTPUT_HTML2}) form.click(id);
     for (int id : {IDC_QUESTION, IDC_SAME_DIR, IDC_CUT, IDC_DOWNLOAD_ONLY}) form.click(id);
@@ -70,36 +92,6 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInItsOrderAndLoadingRestoresThem) {
     dlg.saveSettings();
     EXPECT_EQ(profile.writes.size(), 42u);  // every key is still tried
     EXPECT_EQ(prompts.results, Entries{text::kSettingsSaveFailed});
-}
-
-TEST_F(SettingsTest, HandEditedProfileWithTwoFormatsUsesTheFirst) {
-    profile.set("vkndb5s", 1);
-    profile.set("html1", 1);
-    dlg.loadSettings();
-    EXPECT_TRUE(form.checked(IDC_OUTPUT_DB) && form.checked(IDC_OUTPUT_HTML1));
-    form.setText(IDC_INPUT, "C:/w/a.txt");
-    dlg.proposeOutputName();
-    EXPECT_EQ(form.text(IDC_OUTPUT), "C:/Users/me/Desktop/a.vkndb5s");
-    const std::string line = dlg.buildCommandLine();
-    EXPECT_NE(line.find(" -p "), std::string::npos);
-    EXPECT_EQ(line.find(" -x"), std::string::npos);
-}
-
-TEST_F(SettingsTest, NoIgnoreInTheProfileForcesTheIgnoreBounds) {
-    profile.set("ignore", 1);
-    profile.set("ignore_short", 5);
-    profile.set("ignore_long", 9);
-    dlg.loadSettings();
-    EXPECT_EQ(numbers(), (Entries{"1024", "0", "20", "40"}));
-    EXPECT_FALSE(form.enabled(IDC_IGNORE_SHORT) || form.enabled(IDC_IGNORE_LONG));
-    dlg.saveSettings();
-    EXPECT_EQ(profile.get("ignore_short"), 0);
-    EXPECT_EQ(profile.get("ignore_long"), 1024);
-    // Turned off: the fields are enabled again and keep their values.
-    form.click(IDC_NO_IGNORE);
-    dlg.applyIgnoreListRule();
-    EXPECT_TRUE(form.enabled(IDC_IGNORE_SHORT) && form.enabled(IDC_IGNORE_LONG));
-    EXPECT_EQ(numbers(), (Entries{"1024", "0", "20", "40"}));
 }
 
 TEST_F(SettingsTest, NoDictPresetForcesWordsHtml1AndTheInputList) {

@@ -1,11 +1,14 @@
 #pragma once
 // Stand-ins for the platform services in native tests: each records what the dialog asked
 // and answers what the test set up. Files use the real POSIX implementation.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <deque>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -15,29 +18,23 @@ namespace vokanti::testing {
 class FakeProfile : public ProfileStore {
 public:
     int32_t readInt(const char* section, const char* key, int32_t fallback) override {
-        auto it = values.find(std::string(section) + "/" + key);
-        return it == values.end() ? fallback : it->second;
+        EXPECT_STREQ(section, "Vokanti");
+        return values.count(key) ? values[key] : fallback;
     }
     bool writeInt(const char* section, const char* key, int32_t value) override {
-        values[std::string(section) + "/" + key] = value;
+        EXPECT_STREQ(section, "Vokanti");
+        values[key] = value;
         writes.push_back(key);
         return writesSucceed;
     }
-    void set(const std::string& key, int32_t value) { values["Vokanti/" + key] = value; }
-    std::optional<int32_t> get(const std::string& key) const {
-        auto it = values.find("Vokanti/" + key);
-        return it == values.end() ? std::nullopt : std::optional<int32_t>(it->second);
-    }
-    std::map<std::string, int32_t> values;  // "section/key"
+    std::map<std::string, int32_t> values;  // by key, in the one section
     std::vector<std::string> writes;        // keys in the order written
     bool writesSucceed = true;
 };
 
 class FakePrompts : public Prompts {
 public:
-    struct Message {
-        std::string caption, text;
-    };
+    using Message = std::pair<std::string, std::string>;  // caption, text
     void resultBox(const std::string& text) override { results.push_back(text); }
     bool confirm(const std::string& caption, const std::string& text) override {
         questions.push_back({caption, text});
@@ -53,21 +50,16 @@ public:
         fileAnswers.pop_front();
         return answer;
     }
-    std::optional<std::string> favoriteTitle() override {
-        ++titleDialogs;
-        return titleAnswer;
-    }
+    std::optional<std::string> favoriteTitle() override { return ++titleDialogs, titleAnswer; }
     void about() override { ++aboutBoxes; }
 
     std::vector<std::string> results;  // texts of result boxes, in order
-    std::vector<Message> questions;    // confirm() calls
-    std::vector<Message> texts;        // showText() calls
+    std::vector<Message> questions, texts;  // confirm() and showText() calls
     std::vector<FileDialogRequest> fileDialogs;
-    bool confirmAnswer = true;
     std::deque<std::optional<std::string>> fileAnswers;  // answers to openFile(), in order
     std::optional<std::string> titleAnswer;
-    int titleDialogs = 0;
-    int aboutBoxes = 0;
+    bool confirmAnswer = true;
+    int titleDialogs = 0, aboutBoxes = 0;
 };
 
 class FakeShell : public ShellServices {
@@ -96,8 +88,7 @@ public:
         return exitCode;
     }
 
-    std::string modulePath;
-    std::string currentDirectory;
+    std::string modulePath, currentDirectory;
     std::vector<std::string> started;           // command lines, in order
     std::vector<std::string> startDirectories;  // the current directory at each start
     std::optional<uint32_t> exitCode = 0u;      // absent: the engine cannot be started

@@ -13,12 +13,9 @@ class FaultyFileSystem : public FileSystem {
 public:
     explicit FaultyFileSystem(FileSystem& real) : real_(real) {}
 
-    // Called before each write with the file's path; false fails it without writing.
-    std::function<bool(const std::string& path)> onWrite;
-    // Called before each replace; false fails it without touching either file.
-    std::function<bool()> onReplace;
-    // Called after each replace that succeeded.
-    std::function<void()> afterReplace;
+    std::function<bool(const std::string& path)> onWrite;  // before a write; false fails it
+    std::function<bool()> onReplace;                       // before a replace; false fails it
+    std::function<void()> afterReplace;                    // after a replace that succeeded
 
     std::unique_ptr<RawFile> open(const std::string& path, OpenMode mode) override {
         auto file = real_.open(path, mode);
@@ -32,26 +29,22 @@ public:
         return done;
     }
     bool exists(const std::string& path) override { return real_.exists(path); }
-    std::optional<ModStamp> modStamp(const std::string& path) override {
-        return real_.modStamp(path);
-    }
+    std::optional<ModStamp> modStamp(const std::string& path) override { return real_.modStamp(path); }
 
 private:
-    class File : public RawFile {
-    public:
+    struct File : RawFile {
         File(std::unique_ptr<RawFile> real, FaultyFileSystem& owner, std::string path)
-            : real_(std::move(real)), owner_(owner), path_(std::move(path)) {}
-        long read(char* buffer, size_t size) override { return real_->read(buffer, size); }
+            : real(std::move(real)), owner(owner), path(std::move(path)) {}
+        long read(char* buffer, size_t size) override { return real->read(buffer, size); }
         bool write(const char* data, size_t size) override {
-            return (!owner_.onWrite || owner_.onWrite(path_)) && real_->write(data, size);
+            return (!owner.onWrite || owner.onWrite(path)) && real->write(data, size);
         }
-        bool seekToEnd() override { return real_->seekToEnd(); }
-        bool truncate(uint64_t size) override { return real_->truncate(size); }
+        bool seekToEnd() override { return real->seekToEnd(); }
+        bool truncate(uint64_t size) override { return real->truncate(size); }
 
-    private:
-        std::unique_ptr<RawFile> real_;
-        FaultyFileSystem& owner_;
-        std::string path_;
+        std::unique_ptr<RawFile> real;
+        FaultyFileSystem& owner;
+        std::string path;
     };
 
     FileSystem& real_;

@@ -15,17 +15,14 @@ public:
         if (!mkdtemp(pattern)) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }
-    ~TempDir() {
-        std::error_code ignored;  // a leftover directory under /tmp harms no later test
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~TempDir() { std::filesystem::remove_all(path_, ignored_); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-
     const std::string& path() const { return path_; }
 
 private:
     std::string path_;
+    std::error_code ignored_;  // a leftover directory under /tmp harms no later test
 };
 
 }  // namespace vokanti::testing
