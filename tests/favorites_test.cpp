@@ -75,8 +75,8 @@ TEST_F(FavoritesTest, AddingAndDeletingRewriteTheWholeFile) {
     prompts.confirmAnswer = false;
     dlg.deleteSelectedFavorite();
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0].first, "お気に入りの削除");
-    EXPECT_EQ(prompts.questions[0].second, "お気に入り\"" + longTitle + "\"を削除してもよろしいですか？");
+    EXPECT_EQ(prompts.questions[0].caption, "お気に入りの削除");
+    EXPECT_EQ(prompts.questions[0].text, "お気に入り\"" + longTitle + "\"を削除してもよろしいですか？");
     EXPECT_EQ(form.entryCount(IDC_FAVORITE_LIST), 3);
     prompts.confirmAnswer = true;
     dlg.deleteSelectedFavorite();

@@ -174,8 +174,8 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
 
     send(ID_SHOW_COMMAND);
     ASSERT_EQ(prompts.texts.size(), 1u);
-    EXPECT_EQ(prompts.texts[0].first, "vokanの実行コマンド");
-    EXPECT_EQ(prompts.texts[0].second.rfind(programDir() + "vokan.exe -t -H -c", 0), 0u);
+    EXPECT_EQ(prompts.texts[0].caption, "vokanの実行コマンド");
+    EXPECT_EQ(prompts.texts[0].text.rfind(programDir() + "vokan.exe -t -H -c", 0), 0u);
     send(ID_START);
     send(IDC_OK);  // the start button and the Enter key
     EXPECT_EQ(process.started.size(), 2u);
@@ -208,7 +208,7 @@ TEST_F(RoutingTest, DeleteAsksOnlyWhileTheLastClickSelectedAFavorite) {
     prompts.confirmAnswer = false;
     EXPECT_FALSE(dlg.preTranslate(del));  // the key still goes on to the focused control
     ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0].first, "お気に入りの削除");
+    EXPECT_EQ(prompts.questions[0].caption, "お気に入りの削除");
 
     dlg.preTranslate(press);  // a press anywhere else
     EXPECT_EQ(form.selection(IDC_FAVORITE_LIST), -1);

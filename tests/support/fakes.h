@@ -8,7 +8,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -34,7 +33,9 @@ public:
 
 class FakePrompts : public Prompts {
 public:
-    using Message = std::pair<std::string, std::string>;  // caption, text
+    struct Message {
+        std::string caption, text;
+    };
     void resultBox(const std::string& text) override { results.push_back(text); }
     bool confirm(const std::string& caption, const std::string& text) override {
         questions.push_back({caption, text});
