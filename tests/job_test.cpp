@@ -1,106 +1,66 @@
-#include "core/messages.h"
-#include "core/text.h"
+// A job: the history lines, the engine run in the program directory, and the result for
+// every exit code.
 #include "support/dialog_fixture.h"
 
 namespace vokanti::testing {
 namespace {
-
-using Entries = std::vector<std::string>;
-
-// The POSIX files, except that writes to a file whose path contains `failOn` fail.
-class FlakyFileSystem : public FileSystem {
-public:
-    std::unique_ptr<RawFile> open(const std::string& path, OpenMode mode) override {
-        auto file = real.open(path, mode);
-        if (!file) return nullptr;
-        return std::make_unique<Flaky>(std::move(file), *this, path);
-    }
-    bool remove(const std::string& path) override { return real.remove(path); }
-    bool replace(const std::string& s, const std::string& t) override { return real.replace(s, t); }
-    bool exists(const std::string& path) override { return real.exists(path); }
-    std::optional<ModStamp> modStamp(const std::string& path) override { return real.modStamp(path); }
-
-    std::string failOn;
-
-private:
-    class Flaky : public RawFile {
-    public:
-        Flaky(std::unique_ptr<RawFile> file, FlakyFileSystem& owner, std::string path)
-            : file_(std::move(file)), owner_(owner), path_(std::move(path)) {}
-        long read(char* b, size_t n) override { return file_->read(b, n); }
-        bool write(const char* d, size_t n) override {
-            const bool fails = !owner_.failOn.empty() && path_.find(owner_.failOn) != std::string::npos;
-            return !fails && file_->write(d, n);
-        }
-        bool seekToEnd() override { return file_->seekToEnd(); }
-        bool truncate(uint64_t n) override { return file_->truncate(n); }
-
-    private:
-        std::unique_ptr<RawFile> file_;
-        FlakyFileSystem& owner_;
-        std::string path_;
-    };
-    PosixFileSystem real;
-};
 
 class JobTest : public DialogTest {
 protected:
     void start() {
         ASSERT_TRUE(dlg.resolveProgramDir());
         dlg.loadHistories();
-        dlg.writeForm();  // the number fields show their values, as after start-up
     }
-    // A job on `input` and `output`, in the form and in the options alike.
     void setJob(const std::string& input, const std::string& output) {
         form.setText(IDC_INPUT, input);
         form.setText(IDC_OUTPUT, output);
-        dlg.options.input = input;
-        dlg.options.output = output;
     }
 };
 
-TEST_F(JobTest, AJobRecordsBothHistoriesThenRunsTheEngineInTheProgramDirectory) {
+TEST_F(JobTest, RecordsBothHistoriesRunsTheEngineInTheProgramDirectoryAndTellsTheResult) {
+    const char* const known[] = {
+        "ファイル作成に成功しました！",
+        "オプションの指定が間違っています．",
+        "入力ファイルのオープンに失敗しました．",
+        "出力ファイルのオープンに失敗しました．",
+        "辞書ファイルのオープンに失敗しました．",
+        "env/dict.txtのオープンに失敗しました．",
+        "env/ignore.txtのオープンに失敗しました．",
+        "env/replace.txtのオープンに失敗しました．",
+        "env/symbol.txtのオープンに失敗しました．",
+        "辞書ファイルの改行コードがCRです．",
+        "tmpファイルのオープンに失敗しました．",
+        "ダウンロードに失敗しました．",
+        "env/style.cssのオープンに失敗しました．",
+        "env/webdict.txtのオープンに失敗しました．",
+        "env/webwav.txtのオープンに失敗しました．",
+        "env/label.txtのオープンに失敗しました．",
+    };
     start();
     process.currentDirectory = "/somewhere/else/";
     setJob("C:/docs/a.txt", "C:/out/a.vkndb5s");
-    const std::string expected = dlg.buildCommandLine();
-    process.exitCode = 0u;
-    dlg.runJob();
-    ASSERT_EQ(process.started, Entries{expected});
-    EXPECT_EQ(process.startDirectories, Entries{programDir()});
-    EXPECT_EQ(readFile("env/in_history.txt"), "C:/docs/a.txt\r\n");
-    EXPECT_EQ(readFile("env/out_history.txt"), "C:/out/a.vkndb5s\r\n");
-    EXPECT_EQ(form.entry(IDC_INPUT, 0), "C:/docs/a.txt");
-    EXPECT_EQ(form.entry(IDC_HISTORY_LIST, 0), "C:/docs/a.txt");
-    EXPECT_EQ(form.entry(IDC_OUTPUT, 0), "C:/out/a.vkndb5s");
-    EXPECT_EQ(prompts.results, Entries{"ファイル作成に成功しました！"});
-    EXPECT_FALSE(dlg.ended());  // the dialog stays for the next job
-}
-
-TEST_F(JobTest, EveryExitCodeIsToldAndAFailedJobStaysInTheHistories) {
-    start();
-    setJob("http://example.com/", "C:/out/x.csv");
-    for (uint32_t code : {6u, 11u, 16u, 259u, 0xC0000005u}) {
+    const std::string commandLine = dlg.buildCommandLine();
+    for (uint32_t code : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 13u, 14u, 15u,
+                          16u, 259u, 0xC0000005u, 0xFFFFFFFFu}) {
         process.exitCode = code;
         dlg.runJob();
+        EXPECT_EQ(prompts.results.back(), code < 16 ? known[code] : "ファイル作成に失敗しました．．．")
+            << code;
     }
-    EXPECT_EQ(prompts.results, (Entries{"env/ignore.txtのオープンに失敗しました．",
-                                        "ダウンロードに失敗しました．",
-                                        "ファイル作成に失敗しました．．．",
-                                        "ファイル作成に失敗しました．．．",
-                                        "ファイル作成に失敗しました．．．"}));
-    EXPECT_EQ(form.entryCount(IDC_HISTORY_LIST), 5);
-    EXPECT_EQ(form.entry(IDC_OUTPUT, 4), "C:/out/x.csv");
-}
+    EXPECT_EQ(process.started, Entries(20, commandLine));
+    EXPECT_EQ(process.startDirectories, Entries(20, programDir()));
+    // Every job, failed or not, is in both histories; the dialog stays for the next one.
+    std::string lines;
+    for (int i = 0; i < 20; ++i) lines += "C:/docs/a.txt\r\n";
+    EXPECT_EQ(readFile("env/in_history.txt"), lines);
+    EXPECT_EQ(entries(IDC_OUTPUT), Entries(20, "C:/out/a.vkndb5s"));
+    EXPECT_EQ(form.entryCount(IDC_HISTORY_LIST), 20);
+    EXPECT_FALSE(dlg.ended());
 
-TEST_F(JobTest, EmptyInputAndOutputWriteNoHistoryLine) {
-    start();
-    setJob("", "");
+    setJob("", "");  // no history line for an empty text
     dlg.runJob();
-    EXPECT_EQ(process.started.size(), 1u);
-    EXPECT_EQ(readFile("env/in_history.txt"), "");
-    EXPECT_EQ(readFile("env/out_history.txt"), "");
-    EXPECT_EQ(form.entryCount(IDC_INPUT) + form.entryCount(IDC_OUTPUT), 0);
+    EXPECT_EQ(process.started.size(), 21u);
+    EXPECT_EQ(form.entryCount(IDC_INPUT) + form.entryCount(IDC_OUTPUT), 40);
 }
 
 TEST_F(JobTest, AnEngineThatCannotStartIsReportedAndTheHistoriesStay) {
@@ -109,76 +69,45 @@ TEST_F(JobTest, AnEngineThatCannotStartIsReportedAndTheHistoriesStay) {
     process.exitCode = std::nullopt;
     dlg.runJob();
     EXPECT_EQ(prompts.results, Entries{"vokan.exeの起動に失敗しました．"});
-    EXPECT_EQ(readFile("env/in_history.txt"), "C:/a.txt\r\n");
-    EXPECT_EQ(readFile("env/out_history.txt"), "C:/a.csv\r\n");
+    EXPECT_EQ(readFile("env/in_history.txt") + readFile("env/out_history.txt"),
+              "C:/a.txt\r\nC:/a.csv\r\n");
 }
 
 TEST_F(JobTest, ACommandLineTooLongForThePlatformIsRefused) {
     start();
-    // An input this long cannot travel on a command line of at most 32,766 characters.
     setJob("C:/" + std::string(40000, 'x') + ".txt", "");
-    ASSERT_GT(dlg.buildCommandLine().size(), 32766u);
     dlg.runJob();
     EXPECT_TRUE(process.started.empty());
     EXPECT_EQ(prompts.results, Entries{text::kCommandLineTooLong});
-    // A job that never ran leaves no history line.
-    EXPECT_EQ(readFile("env/in_history.txt"), "");
+    EXPECT_EQ(readFile("env/in_history.txt"), "");  // a job that never ran left no line
 
-    // The longest command line the platform takes still runs.
+    // The longest command line the platform takes (32,766 characters) still runs, whole.
     setJob("C:/", "");
-    const size_t shortest = dlg.buildCommandLine().size();
-    setJob("C:/" + std::string(32766 - shortest, 'y'), "");
-    ASSERT_EQ(dlg.buildCommandLine().size(), 32766u);
-    prompts.results.clear();
+    const std::string input = "C:/" + std::string(32766 - dlg.buildCommandLine().size(), 'y');
+    setJob(input, "");
     dlg.runJob();
-    EXPECT_EQ(process.started.size(), 1u);
+    ASSERT_EQ(process.started.size(), 1u);
+    EXPECT_EQ(process.started[0].size(), 32766u);
+    EXPECT_NE(process.started[0].find(input), std::string::npos);
 }
 
 TEST_F(JobTest, AHistoryLineThatCannotBeWrittenStopsTheJobBeforeTheEngine) {
-    FlakyFileSystem flaky;
-    Platform flakyPlatform{profile, flaky, process, shell, prompts};
-    CVokantiDlg job(form, flakyPlatform);
-    ASSERT_TRUE(job.resolveProgramDir());
-    job.loadHistories();
-    job.writeForm();
-    form.setText(IDC_INPUT, "C:/in.txt");
-    form.setText(IDC_OUTPUT, "C:/out.csv");
-    job.options.input = "C:/in.txt";
-    job.options.output = "C:/out.csv";
-
-    flaky.failOn = "in_history";
-    job.runJob();
-    EXPECT_TRUE(process.started.empty());
-    EXPECT_EQ(prompts.results,
-              Entries{formatText(text::kFileWriteFailed, programDir() + "env/in_history.txt")});
-    EXPECT_EQ(form.entryCount(IDC_INPUT), 0);
-    EXPECT_EQ(readFile("env/out_history.txt"), "");
-
-    // The output line fails after the input line was written: the input line stays.
-    prompts.results.clear();
-    flaky.failOn = "out_history";
-    job.runJob();
-    EXPECT_TRUE(process.started.empty());
-    EXPECT_EQ(prompts.results,
-              Entries{formatText(text::kFileWriteFailed, programDir() + "env/out_history.txt")});
-    EXPECT_EQ(readFile("env/in_history.txt"), "C:/in.txt\r\n");
+    start();
+    setJob("C:/in.txt", "C:/out.csv");
+    for (const char* failing : {"in_history", "out_history"}) {
+        faulty.onWrite = [failing](const std::string& path) {
+            return path.find(failing) == std::string::npos;
+        };
+        prompts.results.clear();
+        dlg.runJob();
+        EXPECT_TRUE(process.started.empty());
+        EXPECT_EQ(prompts.results,
+                  Entries{programDir() + "env/" + failing + ".txtへの書き込みに失敗しました．"});
+    }
+    // The input line written before the output line failed stays.
+    EXPECT_EQ(readFile("env/in_history.txt") + readFile("env/out_history.txt"), "C:/in.txt\r\n");
     EXPECT_EQ(form.entryCount(IDC_INPUT), 1);
     EXPECT_EQ(form.entryCount(IDC_OUTPUT), 0);
-}
-
-TEST_F(JobTest, BatchStartRunsOneJobOnTheNormalisedArgumentAndEnds) {
-    start();
-    process.exitCode = 11u;
-    dlg.batchStart("C:\\docs\\ソ\\in.html");
-    EXPECT_EQ(dlg.options.input, "C:/docs/ソ/in.html");
-    ASSERT_EQ(process.started.size(), 1u);
-    EXPECT_EQ(process.startDirectories, Entries{programDir()});
-    EXPECT_EQ(prompts.results, Entries{"ダウンロードに失敗しました．"});
-    EXPECT_EQ(readFile("env/in_history.txt"), "C:/docs/ソ/in.html\r\n");
-    EXPECT_TRUE(dlg.ended());
-    EXPECT_EQ(dlg.result(), kResultCancel);
-    EXPECT_FALSE(dlg.inputHistory.isOpen());
-    EXPECT_FALSE(dlg.outputHistory.isOpen());
 }
 
 }  // namespace

@@ -1,112 +1,89 @@
 // The output name the main dialog proposes for its input.
-#include "core/messages.h"
-
 #include "support/dialog_fixture.h"
 
 namespace vokanti::testing {
 namespace {
 
-constexpr const char kDesktop[] = "C:/Users/me/Desktop";
+const std::string kDesktop = "C:/Users/me/Desktop/";
 
 class OutputNameTest : public DialogTest {
 protected:
     void SetUp() override { dlg.loadSettings(); }  // defaults: vkndb5s, switches off
 
     // Types `input`, sets the options and proposes; returns the output the form shows.
-    std::string propose(const std::string& input, int formatRadio, bool sameDir = false) {
+    std::string propose(const std::string& input, int formatRadio, bool sameDir = false,
+                        bool downloadOnly = false) {
         form.setText(IDC_INPUT, input);
         form.click(formatRadio);
         form.setChecked(IDC_SAME_DIR, sameDir);
+        form.setChecked(IDC_DOWNLOAD_ONLY, downloadOnly);
         dlg.proposeOutputName();
         EXPECT_EQ(dlg.options.output, form.text(IDC_OUTPUT));
         return form.text(IDC_OUTPUT);
     }
-    std::string desktop(const std::string& name) const { return kDesktop + std::string("/") + name; }
 };
 
-TEST_F(OutputNameTest, LocalInputBesideItOrOnTheDesktop) {
-    EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_CSV, true), "C:/work/text.csv");
-    EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_HTML2), desktop("text_out.html"));
-    EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_HTML1, true), "C:/work/text_out.html");
-    EXPECT_EQ(propose("C:/work/", IDC_OUTPUT_DB, true), "C:/work/vokan_out.vkndb5s");
-    EXPECT_EQ(propose("C:/work/", IDC_OUTPUT_CSV), desktop("vokan_out.csv"));
-    // A typed path keeps its backslashes; only the extension changes.
-    EXPECT_EQ(propose("C:\\in\\a.txt", IDC_OUTPUT_CSV, true), "C:\\in\\a.csv");
-    // An https address is no URL to download: it is named like a local path.
-    EXPECT_EQ(propose("https://host/a.htm", IDC_OUTPUT_DB), desktop("a.vkndb5s"));
-    EXPECT_EQ(propose("C:/ソ/表.txt", IDC_OUTPUT_CSV, true), "C:/ソ/表.csv");
-}
-
-TEST_F(OutputNameTest, UrlInputGoesToTheDesktop) {
-    EXPECT_EQ(propose("http://host/dir/page.htm", IDC_OUTPUT_HTML1), desktop("page_out.html"));
-    EXPECT_EQ(propose("http://host", IDC_OUTPUT_DB), desktop("index.vkndb5s"));
-    EXPECT_EQ(propose("http://host/dir/", IDC_OUTPUT_DB), desktop("index.vkndb5s"));
-    EXPECT_EQ(propose("http://host/cgi?id=3", IDC_OUTPUT_CSV), desktop("cgi?id=3.csv"));
-    // sameDir plays no part for a URL.
-    EXPECT_EQ(propose("http://host/dir/page.htm", IDC_OUTPUT_CSV, true), desktop("page.csv"));
-}
-
-TEST_F(OutputNameTest, DownloadOnlyKeepsTheUrlFileName) {
-    form.setText(IDC_INPUT, "http://host/dir/page.htm");
-    form.click(IDC_OUTPUT_HTML1);
-    form.click(IDC_DOWNLOAD_ONLY);
-    dlg.onDownloadOnlyClicked();
-    EXPECT_EQ(form.text(IDC_OUTPUT), desktop("page.htm"));
-    // A local input ignores it.
-    EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_CSV, true), "C:/work/text.csv");
-}
-
-TEST_F(OutputNameTest, DesktopFolderIsNormalised) {
-    shell.desktop = "C:\\Users\\ソ\\Desktop";
+TEST_F(OutputNameTest, NamesBesideTheInputOrOnTheDesktop) {
+    std::string longDir = "C:";
+    while (longDir.size() < 3000) longDir += "/a directory name";
+    const std::string longUrlName = std::string(2000, 'u') + ".htm";
+    const struct {
+        std::string input;
+        int format;
+        bool sameDir, downloadOnly;
+        std::string expected;
+    } cases[] = {
+        {"C:/work/text.txt", IDC_OUTPUT_CSV, true, false, "C:/work/text.csv"},
+        {"C:/work/text.txt", IDC_OUTPUT_HTML2, false, false, kDesktop + "text_out.html"},
+        {"C:/work/text.txt", IDC_OUTPUT_HTML1, true, true, "C:/work/text_out.html"},
+        {"C:/work/", IDC_OUTPUT_DB, true, false, "C:/work/vokan_out.vkndb5s"},
+        {"C:/work/", IDC_OUTPUT_CSV, false, false, kDesktop + "vokan_out.csv"},
+        {"C:\\in\\a.txt", IDC_OUTPUT_CSV, true, false, "C:\\in\\a.csv"},  // typed: kept
+        {"C:/ソ/表.txt", IDC_OUTPUT_CSV, true, false, "C:/ソ/表.csv"},
+        {"C:/w/dir.d/a.b.c", IDC_OUTPUT_CSV, true, false, "C:/w/dir.d/a.b.csv"},
+        {"https://host/a.htm", IDC_OUTPUT_DB, false, false, kDesktop + "a.vkndb5s"},  // no URL
+        // A URL goes to the desktop whatever sameDir says.
+        {"http://host/dir/page.htm", IDC_OUTPUT_HTML1, false, false, kDesktop + "page_out.html"},
+        {"http://host/dir/page.htm", IDC_OUTPUT_CSV, true, false, kDesktop + "page.csv"},
+        {"http://host/dir/page.htm", IDC_OUTPUT_HTML1, false, true, kDesktop + "page.htm"},
+        {"http://host", IDC_OUTPUT_DB, false, false, kDesktop + "index.vkndb5s"},
+        {"http://host/dir/", IDC_OUTPUT_DB, false, false, kDesktop + "index.vkndb5s"},
+        {"http://host/cgi?id=3", IDC_OUTPUT_CSV, false, false, kDesktop + "cgi?id=3.csv"},
+        // Long inputs are taken whole; a base name is cut to 255 bytes on a character.
+        {longDir + "/text.txt", IDC_OUTPUT_CSV, false, false, kDesktop + "text.csv"},
+        {"http://host/" + longUrlName, IDC_OUTPUT_CSV, false, true, kDesktop + longUrlName},
+        {"C:/w/" + std::string(254, 'n') + "ソ.txt", IDC_OUTPUT_CSV, true, false,
+         "C:/w/" + std::string(254, 'n') + ".csv"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(propose(c.input, c.format, c.sameDir, c.downloadOnly), c.expected) << c.input;
+    }
+    shell.desktop = "C:\\Users\\ソ\\Desktop";  // normalised
     EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_CSV), "C:/Users/ソ/Desktop/text.csv");
 }
 
-TEST_F(OutputNameTest, NothingChangesWithoutAnInput) {
+TEST_F(OutputNameTest, OutputIsKeptWhenNoNameCanBeMade) {
     form.setText(IDC_OUTPUT, "C:/kept.csv");
     form.setText(IDC_QUESTION_NUM, " 5 ");
-    dlg.proposeOutputName();
-    EXPECT_EQ(form.text(IDC_OUTPUT), "C:/kept.csv");
-    EXPECT_EQ(form.text(IDC_QUESTION_NUM), " 5 ");  // the form was not written
-}
-
-TEST_F(OutputNameTest, UnknownDesktopLeavesTheOutputAlone) {
-    shell.desktop.reset();
-    form.setText(IDC_OUTPUT, "C:/kept.csv");
+    dlg.proposeOutputName();  // no input
+    EXPECT_EQ(form.text(IDC_OUTPUT) + form.text(IDC_QUESTION_NUM), "C:/kept.csv 5 ");  // not written
+    shell.desktop.reset();  // needed and unknown
     EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_CSV), "C:/kept.csv");
     EXPECT_EQ(propose("http://host/a.htm", IDC_OUTPUT_CSV), "C:/kept.csv");
-    // Beside the input the desktop is not needed.
     EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_CSV, true), "C:/work/text.csv");
-}
-
-TEST_F(OutputNameTest, NoFormatCheckedIsNamedLikeTheDefault) {
-    form.setText(IDC_INPUT, "C:/work/text.txt");
-    form.setChecked(IDC_OUTPUT_DB, false);
+    form.setChecked(IDC_OUTPUT_CSV, false);  // no format checked: named like the default
     dlg.proposeOutputName();
-    EXPECT_EQ(form.text(IDC_OUTPUT), desktop("text.vkndb5s"));
+    EXPECT_EQ(form.text(IDC_OUTPUT), "C:/work/text.vkndb5s");
 }
 
 TEST_F(OutputNameTest, RejectedNumberDoesNotStopTheProposal) {
     // The cut length comes after the input in the exchange: the new input is taken.
     form.setText(IDC_CUT_LENGTH, "x");
     EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_CSV, true), "C:/work/text.csv");
-    EXPECT_EQ(prompts.results, std::vector<std::string>{text::kIntegerRequired});
+    EXPECT_EQ(prompts.results, Entries{text::kIntegerRequired});
     // A number before the input stops the reading first: the input read last time counts.
     form.setText(IDC_IGNORE_SHORT, "x");
     EXPECT_EQ(propose("C:/work/other.txt", IDC_OUTPUT_HTML1, true), "C:/work/text_out.html");
-    EXPECT_EQ(prompts.results.size(), 2u);
-}
-
-TEST_F(OutputNameTest, LongInputsAreHandledWhole) {
-    std::string dir = "C:";
-    while (dir.size() < 3000) dir += "/a directory name";
-    EXPECT_EQ(propose(dir + "/text.txt", IDC_OUTPUT_CSV), desktop("text.csv"));
-    // A base name longer than a path part may be is cut to 255 bytes, on a character.
-    const std::string longName = std::string(254, 'n') + "ソ";
-    EXPECT_EQ(propose("C:/w/" + longName + ".txt", IDC_OUTPUT_CSV, true),
-              "C:/w/" + std::string(254, 'n') + ".csv");
-    const std::string longUrl = "http://host/" + std::string(2000, 'u') + ".htm";
-    form.setChecked(IDC_DOWNLOAD_ONLY, true);
-    EXPECT_EQ(propose(longUrl, IDC_OUTPUT_CSV), desktop(std::string(2000, 'u') + ".htm"));
 }
 
 TEST_F(OutputNameTest, ReproposesOnlyAnOutputAlreadyExchanged) {
@@ -115,14 +92,11 @@ TEST_F(OutputNameTest, ReproposesOnlyAnOutputAlreadyExchanged) {
     form.click(IDC_OUTPUT_CSV);
     dlg.reproposeIfOutputSet();
     EXPECT_EQ(form.text(IDC_OUTPUT), "C:/typed.vkndb5s");
-
     dlg.readForm();
     dlg.reproposeIfOutputSet();
-    EXPECT_EQ(form.text(IDC_OUTPUT), desktop("text.csv"));
-
-    form.setText(IDC_OUTPUT, "");
+    EXPECT_EQ(form.text(IDC_OUTPUT), kDesktop + "text.csv");
+    form.setText(IDC_OUTPUT, "");  // emptied and read: left empty
     dlg.readForm();
-    form.click(IDC_OUTPUT_HTML1);
     dlg.reproposeIfOutputSet();
     EXPECT_EQ(form.text(IDC_OUTPUT), "");
 }

@@ -2,22 +2,27 @@
 // A main dialog over the in-memory form and fake services, in a temporary program
 // directory of its own (with env/ and an engine file), for native tests.
 #include <gtest/gtest.h>
+#include <sys/time.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/control_ids.h"
 #include "core/memory_form.h"
+#include "core/messages.h"
 #include "platform/posix/posix_file_system.h"
 #include "support/fakes.h"
+#include "support/faulty_file_system.h"
 #include "support/temp_dir.h"
 #include "ui/main_dialog_controls.h"
 #include "ui/vokanti_dlg.h"
 
 namespace vokanti::testing {
+
+using Entries = std::vector<std::string>;
 
 class DialogTest : public ::testing::Test {
 protected:
@@ -25,27 +30,29 @@ protected:
         addMainDialogControls(form);
         process.modulePath = dir.path() + "/Vokanti.exe";
         writeFile("vokan.exe", "");
-        dir.makeDir("env");
+        std::filesystem::create_directory(dir.path() + "/env");
+        dlg.ProgramDir = programDir();
+        dlg.writeForm();  // the number fields hold valid values, as after start-up
     }
 
-    // The dialog's program directory ("/" at the end), as resolveProgramDir() sets it.
+    // The program directory ("/" at the end), as resolveProgramDir() sets it.
     std::string programDir() const { return dir.path() + "/"; }
-
-    // Writes `content` byte for byte to a file of the program directory.
-    void writeFile(const std::string& relative, const std::string& content) {
-        std::ofstream(dir.path() + "/" + relative, std::ios::binary) << content;
+    // Files of the program directory, byte for byte; `stamp` sets the last-write time.
+    void writeFile(const std::string& relative, const std::string& content, time_t stamp = 0) {
+        std::ofstream(programDir() + relative, std::ios::binary) << content;
+        const timeval times[2] = {{stamp, 0}, {stamp, 0}};
+        EXPECT_TRUE(!stamp || ::utimes((programDir() + relative).c_str(), times) == 0);
     }
     std::string readFile(const std::string& relative) const {
-        std::ifstream in(dir.path() + "/" + relative, std::ios::binary);
+        std::ifstream in(programDir() + relative, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     bool fileExists(const std::string& relative) const {
-        return std::ifstream(dir.path() + "/" + relative).good();
+        return std::filesystem::exists(programDir() + relative);
     }
-
     // The entries of a list, top first.
-    std::vector<std::string> entries(int id) const {
-        std::vector<std::string> out;
+    Entries entries(int id) const {
+        Entries out;
         for (int i = 0; i < form.entryCount(id); ++i) out.push_back(form.entry(id, i));
         return out;
     }
@@ -54,10 +61,11 @@ protected:
     MemoryForm form;
     FakeProfile profile;
     PosixFileSystem files;
+    FaultyFileSystem faulty{files};  // the dialog's files: no faults until a test sets one
     FakeProcess process;
     FakeShell shell;
     FakePrompts prompts;
-    Platform platform{profile, files, process, shell, prompts};
+    Platform platform{profile, faulty, process, shell, prompts};
     CVokantiDlg dlg{form, platform};
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 // Stand-ins for the platform services in native tests: each records what the dialog asked
 // and answers what the test set up. Files use the real POSIX implementation.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -15,26 +17,25 @@ namespace vokanti::testing {
 class FakeProfile : public ProfileStore {
 public:
     int32_t readInt(const char* section, const char* key, int32_t fallback) override {
-        auto it = values.find(std::string(section) + "/" + key);
-        return it == values.end() ? fallback : it->second;
+        EXPECT_STREQ(section, "Vokanti");
+        return values.count(key) ? values[key] : fallback;
     }
     bool writeInt(const char* section, const char* key, int32_t value) override {
-        values[std::string(section) + "/" + key] = value;
+        EXPECT_STREQ(section, "Vokanti");
+        values[key] = value;
         writes.push_back(key);
-        return true;
+        return writesSucceed;
     }
-    void set(const std::string& key, int32_t value) { values["Vokanti/" + key] = value; }
-    std::optional<int32_t> get(const std::string& key) const {
-        auto it = values.find("Vokanti/" + key);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    }
-    std::map<std::string, int32_t> values;  // "section/key"
+    std::map<std::string, int32_t> values;  // by key, in the one section
     std::vector<std::string> writes;        // keys in the order written
+    bool writesSucceed = true;
 };
 
 class FakePrompts : public Prompts {
 public:
+    struct Message {
+        std::string caption, text;
+    };
     void resultBox(const std::string& text) override { results.push_back(text); }
     bool confirm(const std::string& caption, const std::string& text) override {
         questions.push_back({caption, text});
@@ -50,50 +51,34 @@ public:
         fileAnswers.pop_front();
         return answer;
     }
-    std::optional<std::string> favoriteTitle() override {
-        ++titleDialogs;
-        return titleAnswer;
-    }
+    std::optional<std::string> favoriteTitle() override { return ++titleDialogs, titleAnswer; }
     void about() override { ++aboutBoxes; }
 
-    struct Message {
-        std::string caption, text;
-    };
-    std::vector<std::string> results;     // texts of result boxes, in order
-    std::vector<Message> questions;       // confirm() calls
-    std::vector<Message> texts;           // showText() calls
+    std::vector<std::string> results;  // texts of result boxes, in order
+    std::vector<Message> questions, texts;  // confirm() and showText() calls
     std::vector<FileDialogRequest> fileDialogs;
-    bool confirmAnswer = true;
     std::deque<std::optional<std::string>> fileAnswers;  // answers to openFile(), in order
     std::optional<std::string> titleAnswer;
-    int titleDialogs = 0;
-    int aboutBoxes = 0;
+    bool confirmAnswer = true;
+    int titleDialogs = 0, aboutBoxes = 0;
 };
 
 class FakeShell : public ShellServices {
 public:
-    struct Request {
-        std::string file, parameters, directory;
-    };
-    int open(const std::string& file, const std::string& parameters,
-             const std::string& directory) override {
-        requests.push_back({file, parameters, directory});
-        if (results.empty()) return 42;
-        int r = results.front();
-        results.pop_front();
-        return r;
+    int open(const std::string& file, const std::string&, const std::string&) override {
+        opened.push_back(file);
+        return 42;  // more than 32: opened
     }
     std::optional<std::string> desktopDirectory() override { return desktop; }
 
-    std::vector<Request> requests;
-    std::deque<int> results;  // answers to open(), in order; 42 (success) when empty
+    std::vector<std::string> opened;  // files, in order
     std::optional<std::string> desktop = std::string("C:/Users/me/Desktop");
 };
 
 class FakeProcess : public ProcessServices {
 public:
     std::string moduleFileName() override { return modulePath; }
-    std::vector<std::string> arguments() override { return args; }
+    std::vector<std::string> arguments() override { return {}; }
     bool setCurrentDirectory(const std::string& path) override {
         currentDirectory = path;
         return true;
@@ -104,9 +89,7 @@ public:
         return exitCode;
     }
 
-    std::string modulePath = "C:/Apps/Words/Vokanti.exe";
-    std::vector<std::string> args;
-    std::string currentDirectory;
+    std::string modulePath, currentDirectory;
     std::vector<std::string> started;           // command lines, in order
     std::vector<std::string> startDirectories;  // the current directory at each start
     std::optional<uint32_t> exitCode = 0u;      // absent: the engine cannot be started

@@ -13,51 +13,41 @@ class FaultyFileSystem : public FileSystem {
 public:
     explicit FaultyFileSystem(FileSystem& real) : real_(real) {}
 
-    // Called before each write with its number (0 for the first write through this file
-    // system); false makes that write fail without writing anything.
-    std::function<bool(int)> onWrite;
-    // Called before each replace; false makes it fail without touching either file.
-    std::function<bool(const std::string& source, const std::string& target)> onReplace;
-    // Called after each replace that succeeded.
-    std::function<void()> afterReplace;
+    std::function<bool(const std::string& path)> onWrite;  // before a write; false fails it
+    std::function<bool()> onReplace;                       // before a replace; false fails it
+    std::function<void()> afterReplace;                    // after a replace that succeeded
 
     std::unique_ptr<RawFile> open(const std::string& path, OpenMode mode) override {
         auto file = real_.open(path, mode);
-        if (!file) return nullptr;
-        return std::make_unique<File>(std::move(file), *this);
+        return file ? std::make_unique<File>(std::move(file), *this, path) : nullptr;
     }
     bool remove(const std::string& path) override { return real_.remove(path); }
     bool replace(const std::string& source, const std::string& target) override {
-        if (onReplace && !onReplace(source, target)) return false;
+        if (onReplace && !onReplace()) return false;
         const bool done = real_.replace(source, target);
         if (done && afterReplace) afterReplace();
         return done;
     }
     bool exists(const std::string& path) override { return real_.exists(path); }
-    std::optional<ModStamp> modStamp(const std::string& path) override {
-        return real_.modStamp(path);
-    }
+    std::optional<ModStamp> modStamp(const std::string& path) override { return real_.modStamp(path); }
 
 private:
-    class File : public RawFile {
-    public:
-        File(std::unique_ptr<RawFile> real, FaultyFileSystem& owner)
-            : real_(std::move(real)), owner_(owner) {}
-        long read(char* buffer, size_t size) override { return real_->read(buffer, size); }
+    struct File : RawFile {
+        File(std::unique_ptr<RawFile> real, FaultyFileSystem& owner, std::string path)
+            : real(std::move(real)), owner(owner), path(std::move(path)) {}
+        long read(char* buffer, size_t size) override { return real->read(buffer, size); }
         bool write(const char* data, size_t size) override {
-            const int number = owner_.writes_++;
-            if (owner_.onWrite && !owner_.onWrite(number)) return false;
-            return real_->write(data, size);
+            return (!owner.onWrite || owner.onWrite(path)) && real->write(data, size);
         }
-        bool seekToEnd() override { return real_->seekToEnd(); }
+        bool seekToEnd() override { return real->seekToEnd(); }
+        bool truncate(uint64_t size) override { return real->truncate(size); }
 
-    private:
-        std::unique_ptr<RawFile> real_;
-        FaultyFileSystem& owner_;
+        std::unique_ptr<RawFile> real;
+        FaultyFileSystem& owner;
+        std::string path;
     };
 
     FileSystem& real_;
-    int writes_ = 0;
 };
 
 }  // namespace vokanti::testing

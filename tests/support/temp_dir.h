@@ -1,11 +1,10 @@
 #pragma once
 // A directory of its own for one test, removed with everything in it afterwards.
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include <system_error>
 
 namespace vokanti::testing {
 
@@ -16,20 +15,14 @@ public:
         if (!mkdtemp(pattern)) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }
-    ~TempDir() {
-        const std::string command = "rm -rf '" + path_ + "'";
-        if (std::system(command.c_str()) != 0) {
-            // Nothing to do: a leftover directory under /tmp harms no later test.
-        }
-    }
+    ~TempDir() { std::filesystem::remove_all(path_, ignored_); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-
     const std::string& path() const { return path_; }
-    void makeDir(const std::string& relative) const { ::mkdir((path_ + "/" + relative).c_str(), 0755); }
 
 private:
     std::string path_;
+    std::error_code ignored_;  // a leftover directory under /tmp harms no later test
 };
 
 }  // namespace vokanti::testing
