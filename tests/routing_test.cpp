@@ -128,6 +128,32 @@ TEST_F(RoutingTest, FileChoosersListsAndTabsSetTheInputAndThePage) {
     EXPECT_TRUE(form.visible(IDC_HISTORY_LIST));
 }
 
+TEST_F(RoutingTest, APickStopsAtARejectedNumberAndKeepsWhatTheUserTyped) {
+    form.setText(IDC_IGNORE_SHORT, "abc");
+    form.setText(IDC_OUTPUT, "typed.csv");
+    prompts.fileAnswers = {std::string("C:\\in\\b.txt")};
+    send(ID_SELECT_INPUT);
+    EXPECT_EQ(prompts.results, std::vector<std::string>{"整数を入力してください。"});
+    EXPECT_EQ(form.focusedWithSelection(), IDC_IGNORE_SHORT);
+    EXPECT_EQ(form.text(IDC_INPUT), "");
+    EXPECT_EQ(form.text(IDC_OUTPUT), "typed.csv");
+    EXPECT_EQ(form.text(IDC_IGNORE_SHORT), "abc");
+}
+
+TEST_F(RoutingTest, RefreshReappliesTheRulesAndReloadsChangedFavoritesEvenWithoutInput) {
+    form.setText(IDC_OUTPUT, "kept.csv");
+    form.setChecked(IDC_QUESTION, true);
+    form.setChecked(IDC_NO_IGNORE, true);
+    writeFile("env/favorite.txt", "A\r\na\r\nB\r\nb\r\n");
+    dlg.favoriteStamp = 0;  // as if loaded long before the outside edit
+    send(ID_REFRESH);
+    EXPECT_EQ(form.text(IDC_OUTPUT), "kept.csv");  // empty input: no proposal
+    EXPECT_TRUE(form.enabled(IDC_QUESTION_NUM));
+    EXPECT_FALSE(form.enabled(IDC_IGNORE_LONG));
+    EXPECT_EQ(form.text(IDC_IGNORE_LONG), "1024");
+    EXPECT_EQ(entries(IDC_FAVORITE_LIST), (std::vector<std::string>{"A", "B"}));
+}
+
 TEST_F(RoutingTest, DictionaryCommandsReachTheDictionaryList) {
     prompts.fileAnswers = {std::string("C:\\dic\\b.txt")};
     send(IDC_BROWSE_DICTIONARY);
