@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/win32/prompts_win32.h"
+#include "ui/win32/prompts_win32.h"
 #include "ui/favorite_dlg.h"
 #include "ui/win32/dialog_window.h"
 #include "ui/win32/resource.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/win32/prompts_win32.h"
+#include "ui/win32/prompts_win32.h"
 #include "win32/support/message_box_answerer.h"
 
 namespace vokanti::testing {
