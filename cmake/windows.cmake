@@ -70,7 +70,7 @@ gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 
 # Benchmark of the history loading on real controls and of the engine wait; run by hand
 # (build/win/history_bench.exe under Wine), not part of ctest.
-add_executable(history_bench tests/win32/bench/history_bench.cpp $<TARGET_OBJECTS:vokanti_resources>)
+add_executable(history_bench bench/history_bench.cpp $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(history_bench)
 target_link_libraries(history_bench PRIVATE vokanti_win32ui)
 add_dependencies(history_bench vokan)
