@@ -5,14 +5,11 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
 vokanti_library(vokanti_platform src/platform/*.cpp src/platform/win32/*.cpp)
 target_compile_definitions(vokanti_platform PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
-target_link_libraries(vokanti_platform PUBLIC shell32 comdlg32 comctl32 gdi32 user32 kernel32)
+target_link_libraries(vokanti_platform PUBLIC shell32 user32 kernel32)
 target_link_libraries(vokanti_core PUBLIC vokanti_platform)
 
 vokanti_library(vokanti_win32ui src/ui/win32/*.cpp EXCLUDE "/winmain\\.cpp$")
-target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform ole32)
-# The prompts run the small dialogs of the window layer (favorite title, about box): the two static
-# libraries need each other, and CMake repeats them on the link line.
-target_link_libraries(vokanti_platform PUBLIC vokanti_win32ui)
+target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform comdlg32 comctl32 gdi32 ole32)
 
 # The icon and the button pictures: drawn from the text pixel maps in src/ui/win32/pictures
 # (name.bmp.txt gives name.bmp) into the generated folder, where the resource script finds them.
@@ -73,7 +70,7 @@ gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 
 # Benchmark of the history loading on real controls and of the engine wait; run by hand
 # (build/win/history_bench.exe under Wine), not part of ctest.
-add_executable(history_bench tests/win32/bench/history_bench.cpp $<TARGET_OBJECTS:vokanti_resources>)
+add_executable(history_bench bench/history_bench.cpp $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(history_bench)
 target_link_libraries(history_bench PRIVATE vokanti_win32ui)
 add_dependencies(history_bench vokan)

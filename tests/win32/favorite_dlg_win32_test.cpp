@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/win32/prompts_win32.h"
+#include "ui/win32/prompts_win32.h"
 #include "ui/win32/resource.h"
 #include "win32/support/app_driver.h"
 #include "win32/support/message_box_answerer.h"

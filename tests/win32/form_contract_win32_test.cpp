@@ -1,5 +1,8 @@
-// The form contract against the real controls of a main-dialog window (template 102).
+// The form contract against the real controls of a main-dialog window (template 102), with
+// the platform's default controls and with the program's own (version 6, from its manifest).
 #include <windows.h>
+
+#include <optional>
 
 #include "form_contract.h"
 
@@ -17,12 +20,10 @@ INT_PTR CALLBACK plainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
 class Win32FormUnderTest : public FormUnderTest {
 public:
     explicit Win32FormUnderTest(bool programControls) {
-        // The program's own controls (version 6, from its manifest), or the default ones.
-        std::unique_ptr<ProgramControls> controls;
-        if (programControls) controls = std::make_unique<ProgramControls>();
-        window_ = CreateDialogParamA(GetModuleHandleA(nullptr),
-                                     MAKEINTRESOURCEA(IDD_VOKANTI_DIALOG), nullptr,
-                                     plainDialogProc, 0);
+        std::optional<ProgramControls> controls;
+        if (programControls) controls.emplace();
+        window_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_VOKANTI_DIALOG),
+                                     nullptr, plainDialogProc, 0);
         form_.attach(window_);
     }
     ~Win32FormUnderTest() override {
@@ -34,17 +35,13 @@ public:
     int focusedWithWholeTextSelected() override {
         HWND focus = GetFocus();
         if (!focus) return 0;
+        DWORD start = 0, end = 0;
+        SendMessageA(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        if (start != 0 || end != static_cast<DWORD>(GetWindowTextLengthA(focus))) return 0;
         // A combo box gives the focus to its edit field.
-        HWND control = focus;
         char name[32] = {};
         GetClassNameA(GetParent(focus), name, sizeof name);
-        if (lstrcmpiA(name, "ComboBox") == 0) control = GetParent(focus);
-        DWORD start = 0, end = 0;
-        SendMessageA(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        const DWORD length = static_cast<DWORD>(GetWindowTextLengthA(focus));
-        if (start != 0 || end != length) return 0;
-        return GetDlgCtrlID(control);
+        return GetDlgCtrlID(lstrcmpiA(name, "ComboBox") == 0 ? GetParent(focus) : focus);
     }
 
 private:
@@ -52,18 +49,15 @@ private:
     Win32Form form_;
 };
 
+template <bool kProgramControls>
 std::unique_ptr<FormUnderTest> makeWin32Form() {
-    return std::make_unique<Win32FormUnderTest>(false);
-}
-
-std::unique_ptr<FormUnderTest> makeWin32FormWithProgramControls() {
-    return std::make_unique<Win32FormUnderTest>(true);
+    return std::make_unique<Win32FormUnderTest>(kProgramControls);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormContract,
-                         ::testing::Values(FormImplementation{"Win32", &makeWin32Form},
+                         ::testing::Values(FormImplementation{"Win32", &makeWin32Form<false>},
                                            FormImplementation{"Win32ProgramControls",
-                                                              &makeWin32FormWithProgramControls}),
+                                                              &makeWin32Form<true>}),
                          formImplementationName);
 
 }  // namespace

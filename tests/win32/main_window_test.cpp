@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/win32/file_system_win32.h"
+#include "ui/win32/prompts_win32.h"
 #include "support/fakes.h"
 #include "ui/vokanti_dlg.h"
 #include "ui/win32/list_tabs_layout.h"

@@ -7,10 +7,10 @@
 #include "platform/platform.h"
 #include "platform/win32/module_name.h"
 #include "platform/win32/profile_store_win32.h"
-#include "platform/win32/prompts_win32.h"
 #include "platform/win32/shell_services_win32.h"
 #include "ui/vokanti_dlg.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/prompts_win32.h"
 #include "ui/win32/win32_form.h"
 
 namespace vokanti {

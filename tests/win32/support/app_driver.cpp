@@ -1,48 +1,11 @@
 #include "win32/support/app_driver.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <stdexcept>
 
 namespace vokanti::testing {
 
 namespace {
-
-std::string unixToWine(const char* unixPath) {
-    std::string path = std::string("Z:") + unixPath;
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
-}
-
-void removeTree(const std::string& dir) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string full = dir + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                removeTree(full + "\\");
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(dir.substr(0, dir.size() - 1).c_str());
-}
-
-struct BoxSearch {
-    DWORD processId;
-    HWND exclude;
-    const std::string* caption;
-    HWND found;
-};
 
 // The text of a window of another process: WM_GETTEXT is carried across processes, while
 // GetWindowText does not ask another process's controls.
@@ -57,93 +20,58 @@ std::string windowText(HWND window) {
     return text;
 }
 
-BOOL CALLBACK findBox(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<BoxSearch*>(data);
+struct Search {
+    DWORD processId;
+    std::function<bool(HWND)> match;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid != search->processId || window == search->exclude || !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    char cls[64] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (std::string(cls) != "#32770") return TRUE;
-    if (!search->caption->empty() && windowText(window) != *search->caption) return TRUE;
+    if (pid != search->processId || !IsWindowVisible(window) || !search->match(window)) return TRUE;
     search->found = window;
     return FALSE;
 }
 
-struct MainSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK findMain(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<MainSearch*>(data);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid == search->processId && IsWindowVisible(window) &&
-        windowText(window).rfind("Vokanti Version", 0) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+// The first visible top-level window of the process for which `match` holds.
+HWND windowOf(DWORD processId, std::function<bool(HWND)> match) {
+    Search search{processId, std::move(match)};
+    EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 }  // namespace
 
-std::string buildFile(const char* unixPath) { return unixToWine(unixPath); }
-
-AppDriver::AppDriver(bool withEngine) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    static int counter = 0;
-    for (;;) {
-        dir_ = std::string(temp) + "vokanti-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(++counter) + "\\";
-        if (CreateDirectoryA(dir_.substr(0, dir_.size() - 1).c_str(), nullptr)) break;
-        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("no temp dir");
-    }
-    CreateDirectoryA((dir_ + "env").c_str(), nullptr);
-    if (!CopyFileA(buildFile(VOKANTI_EXE_PATH).c_str(), path("Vokanti.exe").c_str(), FALSE)) {
-        throw std::runtime_error("cannot copy Vokanti.exe");
-    }
-    if (withEngine &&
-        !CopyFileA(buildFile(VOKAN_STANDIN_PATH).c_str(), path("vokan.exe").c_str(), FALSE)) {
-        throw std::runtime_error("cannot copy the stand-in engine");
-    }
+AppDriver::AppDriver(bool withEngine) : AppDriver(std::make_shared<ScratchDir>()) {
+    directory_->makeDir("env");
+    directory_->copyIn(buildFile(VOKANTI_EXE_PATH), "Vokanti.exe");
+    if (withEngine) directory_->copyIn(buildFile(VOKAN_STANDIN_PATH), "vokan.exe");
     writeFile("env\\dict.txt", "");
 }
 
-AppDriver::~AppDriver() {
-    if (process_.hProcess) {
-        if (running()) {
-            TerminateProcess(process_.hProcess, 1);
-            WaitForSingleObject(process_.hProcess, 10000);
-        }
-        CloseHandle(process_.hProcess);
-        CloseHandle(process_.hThread);
+AppDriver::AppDriver(std::shared_ptr<ScratchDir> directory)
+    : directory_(std::move(directory)), dir_(directory_->path() + "\\") {}
+
+std::unique_ptr<AppDriver> AppDriver::secondInstance() const {
+    return std::unique_ptr<AppDriver>(new AppDriver(directory_));
+}
+
+void AppDriver::endProgram() {
+    if (!process_.hProcess) return;
+    if (running()) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 10000);
     }
-    removeTree(dir_);
-}
-
-void AppDriver::writeFile(const std::string& relative, const std::string& content) const {
-    std::ofstream(path(relative), std::ios::binary) << content;
-}
-
-std::string AppDriver::readFile(const std::string& relative) const {
-    std::ifstream in(path(relative), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-bool AppDriver::fileExists(const std::string& relative) const {
-    return GetFileAttributesA(path(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void AppDriver::setEngineExitCode(unsigned long code) const {
-    writeFile("vokan-exitcode.txt", std::to_string(code));
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    process_ = {};
+    main_ = nullptr;
 }
 
 void AppDriver::start(const std::string& arguments) {
+    endProgram();
     std::string commandLine = "\"" + path("Vokanti.exe") + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     STARTUPINFOA startup{};
@@ -155,43 +83,40 @@ void AppDriver::start(const std::string& arguments) {
 }
 
 HWND AppDriver::waitForMainWindow(DWORD timeoutMs) {
-    MainSearch search{process_.dwProcessId, nullptr};
     waitUntil(
         [&] {
-            EnumWindows(findMain, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr || !running();
+            main_ = windowOf(process_.dwProcessId, [](HWND window) {
+                return windowText(window).rfind("Vokanti Version", 0) == 0;
+            });
+            return main_ != nullptr || !running();
         },
         timeoutMs);
-    main_ = search.found;
     return main_;
 }
 
 DWORD AppDriver::waitForExit(DWORD timeoutMs) {
-    if (!process_.hProcess) return STILL_ACTIVE;
-    waitUntil([&] { return !running(); }, timeoutMs);
+    if (!process_.hProcess || !waitUntil([&] { return !running(); }, timeoutMs)) return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.hProcess, &code);
-    return running() ? STILL_ACTIVE : code;
-}
-
-bool AppDriver::running() const {
-    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+    return code;
 }
 
 ShownBox AppDriver::waitForBox(const std::string& caption, DWORD timeoutMs) const {
-    BoxSearch search{process_.dwProcessId, main_, &caption, nullptr};
+    ShownBox box;
     waitUntil(
         [&] {
-            search.found = nullptr;
-            EnumWindows(findBox, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            box.window = windowOf(process_.dwProcessId, [&](HWND window) {
+                char cls[16] = {};
+                GetClassNameA(window, cls, sizeof cls);
+                return window != main_ && std::string(cls) == "#32770" &&
+                       (caption.empty() || windowText(window) == caption);
+            });
+            return box.window != nullptr;
         },
         timeoutMs);
-    ShownBox box;
-    if (!search.found) return box;
-    box.window = search.found;
-    box.caption = windowText(search.found);
-    if (HWND label = GetDlgItem(search.found, 0xFFFF)) box.text = windowText(label);
+    if (!box) return box;
+    box.caption = windowText(box.window);
+    if (HWND label = GetDlgItem(box.window, 0xFFFF)) box.text = windowText(label);
     return box;
 }
 

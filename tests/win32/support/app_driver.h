@@ -5,8 +5,10 @@
 // boxes found, read and answered. Every wait is bounded.
 #include <windows.h>
 
+#include <memory>
 #include <string>
-#include <vector>
+
+#include "win32/support/scratch_dir.h"
 
 namespace vokanti::testing {
 
@@ -23,22 +25,30 @@ public:
     // Makes a program directory of its own with Vokanti.exe, the stand-in vokan.exe (unless
     // `withEngine` is false) and an env/ folder with an empty dict.txt.
     explicit AppDriver(bool withEngine = true);
-    ~AppDriver();  // ends the program if it still runs and removes the directory
+    ~AppDriver() { endProgram(); }  // the directory goes with the last driver sharing it
     AppDriver(const AppDriver&) = delete;
     AppDriver& operator=(const AppDriver&) = delete;
+    // A driver for another instance of the program in the same directory; the directory
+    // stays until every driver sharing it is gone.
+    std::unique_ptr<AppDriver> secondInstance() const;
 
     // The program directory with a trailing backslash, and paths inside it.
     const std::string& dir() const { return dir_; }
     std::string path(const std::string& relative) const { return dir_ + relative; }
-    void writeFile(const std::string& relative, const std::string& content) const;
-    std::string readFile(const std::string& relative) const;
-    bool fileExists(const std::string& relative) const;
+    void writeFile(const std::string& relative, const std::string& content) const {
+        directory_->write(relative, content);
+    }
+    std::string readFile(const std::string& relative) const { return directory_->read(relative); }
+    bool fileExists(const std::string& relative) const { return directory_->exists(relative); }
     // The engine's exit code for the next runs.
-    void setEngineExitCode(unsigned long code) const;
+    void setEngineExitCode(unsigned long code) const {
+        writeFile("vokan-exitcode.txt", std::to_string(code));
+    }
     // The command line the stand-in engine received last; empty when it did not run.
     std::string engineCommandLine() const { return readFile("vokan-cmdline.txt"); }
 
-    // Starts the program with `arguments` (appended to its quoted path).
+    // Starts the program with `arguments` (appended to its quoted path), ending the one this
+    // driver started before if it still runs.
     void start(const std::string& arguments = "");
     // Waits for the main window to be shown; null after `timeoutMs`.
     HWND waitForMainWindow(DWORD timeoutMs = 20000);
@@ -46,7 +56,9 @@ public:
     HWND control(int id) const { return GetDlgItem(main_, id); }
     // Waits for the program to end; its exit code, or STILL_ACTIVE on time-out.
     DWORD waitForExit(DWORD timeoutMs = 20000);
-    bool running() const;
+    bool running() const {
+        return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+    }
 
     // Waits for a dialog of the program other than the main window (a message box, a file
     // dialog, the about box) with the given caption (any caption when empty).
@@ -71,6 +83,10 @@ public:
     void setText(int id, const std::string& text) const;
 
 private:
+    explicit AppDriver(std::shared_ptr<ScratchDir> directory);
+    void endProgram();  // if it still runs
+
+    std::shared_ptr<ScratchDir> directory_;
     std::string dir_;
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
@@ -90,6 +106,6 @@ bool waitUntil(Condition condition, DWORD timeoutMs = 20000) {
 }
 
 // The path of a file of the build tree, as Wine sees it.
-std::string buildFile(const char* unixPath);
+inline std::string buildFile(const char* unixPath) { return hostPath(unixPath); }
 
 }  // namespace vokanti::testing

@@ -1,13 +1,13 @@
 #pragma once
-// Answers the next message box that the constructing thread shows. A hook on that thread
-// signals when one of its dialog-class windows has been shown; a helper thread waits for
-// that signal (bounded), finds the box among the thread's windows, reads it, and presses a
-// button. Construct it before the call that shows the box; result() afterwards.
+// Answers the next message box that the constructing thread shows. A thread timer, which the
+// box's own modal loop dispatches, looks for the box among the thread's windows every few
+// milliseconds, reads it and presses a button; after the time-out it closes whatever dialog
+// is up so that a test fails instead of hanging. Construct it before the call that shows the
+// box; result() afterwards.
 #include <windows.h>
 
 #include <functional>
 #include <string>
-#include <thread>
 
 namespace vokanti::testing {
 
@@ -25,30 +25,27 @@ class MessageBoxAnswerer {
 public:
     // `button`: the command to answer with (IDOK, IDCANCEL).
     explicit MessageBoxAnswerer(int button = IDOK, DWORD timeoutMs = 20000);
-    // Any other modal dialog of the thread (a file dialog): `act` runs on the helper thread
-    // with the dialog's window once it is up, and must end the dialog.
+    // Any other modal dialog of the thread (a file dialog): `act` runs with the dialog's
+    // window once it is up, and must end the dialog.
     explicit MessageBoxAnswerer(std::function<void(HWND)> act, DWORD timeoutMs = 20000);
     ~MessageBoxAnswerer();
     MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
     MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
 
-    // Waits for the helper thread and tells what it saw.
+    // Stops looking and tells what was seen.
     SeenMessageBox result();
 
 private:
-    static LRESULT CALLBACK showHook(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK look(HWND, UINT, UINT_PTR, DWORD);
     void start();
-    void answer();
     void stop();
 
     int button_ = IDOK;
     std::function<void(HWND)> act_;
     DWORD timeout_;
-    DWORD watchedThread_ = 0;
-    HANDLE activated_ = nullptr;
-    HHOOK hook_ = nullptr;
+    DWORD started_ = 0;
+    UINT_PTR timer_ = 0;
     SeenMessageBox seen_;
-    std::thread helper_;
 };
 
 }  // namespace vokanti::testing

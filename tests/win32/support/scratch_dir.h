@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the tests that run under Wine: a directory of their own under the user's
-// temporary folder, removed with everything in it afterwards, and small file utilities.
+// A directory of a test's own under the user's temporary folder, removed with everything in
+// it afterwards, and the build tree's paths as Wine sees them.
 #include <windows.h>
 
 #include <string>
@@ -27,7 +27,9 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& relative) const { return path_ + "\\" + relative; }
     void makeDir(const std::string& relative) const;
+    // Byte for byte; throws when the file cannot be written.
     void write(const std::string& relative, const std::string& content) const;
+    // The whole content; empty when the file cannot be read.
     std::string read(const std::string& relative) const;
     bool exists(const std::string& relative) const;
     void copyIn(const std::string& source, const std::string& relative) const;
@@ -35,10 +37,5 @@ public:
 private:
     std::string path_;
 };
-
-// Writes `content` byte for byte to `path`; false on failure.
-bool writeWholeFile(const std::string& path, const std::string& content);
-// The whole content of `path`; empty when it cannot be read.
-std::string readWholeFile(const std::string& path);
 
 }  // namespace vokanti::testing

@@ -1,6 +1,7 @@
 #pragma once
-// The user prompts on Win32: message boxes and the open-file dialog, owned by the main
-// window (or by the dialog it is showing at the moment).
+// The user prompts on Win32: message boxes, the open-file dialog and the small dialogs of the
+// window layer (favorite title, about box), owned by the main window (or by the dialog it is
+// showing at the moment).
 #include <windows.h>
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "platform/win32/prompts_win32.h"
+#include "ui/win32/prompts_win32.h"
 
 #include <commdlg.h>
 
