@@ -146,6 +146,9 @@ public:
     std::optional<ModStamp> favoriteStamp;
 
 private:
+    // Makes `input` the job's input and proposes an output from it, as every way of picking
+    // an input does.
+    void takeInput(const std::string& input);
     // Shows a file error (the file's full path in `pattern`'s %s) in the result box.
     void reportFileError(const char* pattern, const std::string& path);
     // Ends the dialog after the missing-file message for `path`.

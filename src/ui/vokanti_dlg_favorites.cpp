@@ -93,11 +93,7 @@ void CVokantiDlg::applyListTab() {
 
 void CVokantiDlg::takeInputFromFavorite() {
     const int selected = form_.selection(IDC_FAVORITE_LIST);
-    if (selected < 0) return;
-    if (!readForm()) return;
-    options.input = form_.entry(IDC_FAVORITE_LOCATIONS, selected);
-    writeForm();
-    proposeOutputName();
+    if (selected >= 0) takeInput(form_.entry(IDC_FAVORITE_LOCATIONS, selected));
 }
 
 void CVokantiDlg::addFavorite() {

@@ -145,12 +145,7 @@ void CVokantiDlg::clearHistory() {
 
 void CVokantiDlg::takeInputFromHistory() {
     const int selected = form_.selection(IDC_HISTORY_LIST);
-    if (selected < 0) return;
-    // A rejected number is shown with its field focused; the form is left as the user has it.
-    if (!readForm()) return;
-    options.input = form_.entry(IDC_HISTORY_LIST, selected);
-    writeForm();
-    proposeOutputName();
+    if (selected >= 0) takeInput(form_.entry(IDC_HISTORY_LIST, selected));
 }
 
 void CVokantiDlg::updateHorizontalExtent(int listId) {

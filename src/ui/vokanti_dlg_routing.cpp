@@ -184,21 +184,20 @@ void CVokantiDlg::onCancel() { exitDialog(); }
 
 void CVokantiDlg::takeInputFromCombo() {
     const int selected = form_.selection(IDC_INPUT);
-    if (selected < 0) return;
+    if (selected >= 0) takeInput(form_.entry(IDC_INPUT, selected));
+}
+
+void CVokantiDlg::takeInput(const std::string& input) {
     // A rejected number is shown with its field focused; the form stays as the user has it.
     if (!readForm()) return;
-    options.input = form_.entry(IDC_INPUT, selected);
+    options.input = input;
     writeForm();
     proposeOutputName();
 }
 
 void CVokantiDlg::chooseInputFile() {
     const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, kInputFilter, true});
-    if (!chosen) return;
-    if (!readForm()) return;
-    options.input = normalizePath(*chosen);
-    writeForm();
-    proposeOutputName();
+    if (chosen) takeInput(normalizePath(*chosen));
 }
 
 void CVokantiDlg::chooseOutputFile() {
