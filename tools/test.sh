@@ -17,7 +17,8 @@ start_xvfb
 # while, with a desktop that has no display: end it so the tests' session starts on Xvfb.
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w
-ctest --test-dir "$WIN_BUILD" --output-on-failure -j 2
+# One at a time: some runs need the foreground window and real keyboard input.
+ctest --test-dir "$WIN_BUILD" --output-on-failure -j 1
 
 shot=$WIN_BUILD/vokanti-main-window.bmp
 if [ -f "$shot" ]; then
