@@ -35,7 +35,7 @@ add_dependencies(vokanti_resources vokanti_pictures)
 target_include_directories(vokanti_resources PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/ui/win32 ${PROJECT_BINARY_DIR}/generated)
 # The script includes other scripts, headers and pictures: rebuild when any of them changes.
 file(GLOB_RECURSE resource_inputs CONFIGURE_DEPENDS
-  src/ui/win32/*.rc src/ui/win32/*.h src/ui/win32/*.manifest src/core/control_ids.h)
+  src/ui/win32/*.rc src/ui/win32/*.h src/ui/win32/*.manifest src/core/control_ids.h src/ui/home_page.h)
 set_source_files_properties(src/ui/win32/vokanti.rc PROPERTIES OBJECT_DEPENDS "${resource_inputs};${pictures}")
 
 # Only the program carries the manifest (version 6 of the common controls). The Wine tests

@@ -21,6 +21,7 @@
 #include "lists/list_file.h"
 #include "platform/platform.h"
 #include "ui/dialog.h"
+#include "ui/home_page.h"
 
 namespace vokanti {
 
@@ -163,6 +164,6 @@ private:
 };
 
 // The project's home page, opened by the online help and shown in the about box.
-inline constexpr const char kHomePageUrl[] = "http://vokanti.example.jp/";
+inline constexpr const char kHomePageUrl[] = VOKANTI_HOME_PAGE;
 
 }  // namespace vokanti
