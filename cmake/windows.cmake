@@ -48,9 +48,12 @@ set_source_files_properties(src/ui/win32/manifest.rc PROPERTIES
 vokanti_target(Vokanti)
 target_link_libraries(Vokanti PRIVATE vokanti_win32ui)
 
-# The stand-in engine used by the tests.
-add_executable(vokan tools/stand-in-engine/vokan.cpp)
-vokanti_target(vokan)
+# The stand-in engine used by the tests: it records its command line and exits with the code a
+# test asks for. It is built under another name and placed as vokan.exe only in the tests'
+# own program directories, never where a user would run it.
+add_executable(stand_in_engine tools/stand-in-engine/stand_in_engine.cpp)
+vokanti_target(stand_in_engine)
+set_target_properties(stand_in_engine PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/test-tools)
 
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -62,15 +65,16 @@ add_executable(win32_tests ${win32_test_sources} $<TARGET_OBJECTS:vokanti_resour
 vokanti_target(win32_tests)
 target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(win32_tests PRIVATE vokanti_win32ui GTest::gtest GTest::gtest_main version)
-add_dependencies(win32_tests Vokanti vokan)
+add_dependencies(win32_tests Vokanti stand_in_engine)
 target_compile_definitions(win32_tests PRIVATE
-  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:vokan>"
+  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:stand_in_engine>"
   VOKANTI_BUILD_DIR="${PROJECT_BINARY_DIR}")
-gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+# Discovered when ctest runs, not during the build: listing the tests starts Wine.
+gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
 
 # Benchmark of the history loading on real controls and of the engine wait; run by hand
 # (build/win/history_bench.exe under Wine), not part of ctest.
 add_executable(history_bench bench/history_bench.cpp $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(history_bench)
 target_link_libraries(history_bench PRIVATE vokanti_win32ui)
-add_dependencies(history_bench vokan)
+add_dependencies(history_bench stand_in_engine)
