@@ -3,13 +3,17 @@
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
-vokanti_library(vokanti_platform src/platform/*.cpp src/platform/win32/*.cpp)
 target_compile_definitions(vokanti_platform PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
 target_link_libraries(vokanti_platform PUBLIC shell32 user32 kernel32)
-target_link_libraries(vokanti_core PUBLIC vokanti_platform)
 
-vokanti_library(vokanti_win32ui src/ui/win32/*.cpp EXCLUDE "/winmain\\.cpp$")
-target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_platform comdlg32 comctl32 gdi32 ole32)
+# The window layer: everything of src/ui/win32 but the entry point.
+vokanti_library(vokanti_win32ui ui/win32)
+target_link_libraries(vokanti_win32ui PUBLIC vokanti_ui vokanti_core vokanti_platform
+                      comdlg32 comctl32 gdi32 ole32)
+
+# The version, written once in project(): the resources and the manifest take it from here.
+configure_file(src/ui/win32/version.h.in ${PROJECT_BINARY_DIR}/generated/version.h @ONLY)
+configure_file(src/ui/win32/vokanti.manifest.in ${PROJECT_BINARY_DIR}/generated/vokanti.manifest @ONLY)
 
 # The icon and the button pictures: drawn from the text pixel maps in src/ui/win32/pictures
 # (name.bmp.txt gives name.bmp) into the generated folder, where the resource script finds them.
@@ -35,16 +39,18 @@ add_dependencies(vokanti_resources vokanti_pictures)
 target_include_directories(vokanti_resources PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/ui/win32 ${PROJECT_BINARY_DIR}/generated)
 # The script includes other scripts, headers and pictures: rebuild when any of them changes.
 file(GLOB_RECURSE resource_inputs CONFIGURE_DEPENDS
-  src/ui/win32/*.rc src/ui/win32/*.h src/ui/win32/*.manifest src/core/control_ids.h src/ui/home_page.h)
+  src/ui/win32/*.rc src/ui/win32/*.h src/core/control_ids.h src/ui/home_page.h)
+list(APPEND resource_inputs ${PROJECT_BINARY_DIR}/generated/version.h)
 set_source_files_properties(src/ui/win32/vokanti.rc PROPERTIES OBJECT_DEPENDS "${resource_inputs};${pictures}")
 
 # Only the program carries the manifest (version 6 of the common controls). The Wine tests
 # keep the platform's default controls, which the form contract is written for; the tests
 # that need the program's own controls activate its manifest themselves.
-add_executable(Vokanti WIN32 src/ui/win32/winmain.cpp src/ui/win32/manifest.rc
+add_executable(Vokanti WIN32 src/ui/win32/program/winmain.cpp src/ui/win32/program/manifest.rc
   $<TARGET_OBJECTS:vokanti_resources>)
-set_source_files_properties(src/ui/win32/manifest.rc PROPERTIES
-  OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/src/ui/win32/vokanti.manifest)
+target_include_directories(Vokanti PRIVATE ${PROJECT_BINARY_DIR}/generated)
+set_source_files_properties(src/ui/win32/program/manifest.rc PROPERTIES
+  OBJECT_DEPENDS ${PROJECT_BINARY_DIR}/generated/vokanti.manifest)
 vokanti_target(Vokanti)
 target_link_libraries(Vokanti PRIVATE vokanti_win32ui)
 
@@ -64,17 +70,12 @@ file(GLOB win32_test_sources CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/sup
 add_executable(win32_tests ${win32_test_sources} $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(win32_tests)
 target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(win32_tests PRIVATE vokanti_win32ui GTest::gtest GTest::gtest_main version)
+target_link_libraries(win32_tests PRIVATE vokanti_win32ui vokanti_ui vokanti_lists vokanti_core
+                      vokanti_platform GTest::gtest GTest::gtest_main version)
+target_include_directories(win32_tests PRIVATE ${PROJECT_BINARY_DIR}/generated)
 add_dependencies(win32_tests Vokanti stand_in_engine)
 target_compile_definitions(win32_tests PRIVATE
   VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:stand_in_engine>"
   VOKANTI_BUILD_DIR="${PROJECT_BINARY_DIR}")
 # Discovered when ctest runs, not during the build: listing the tests starts Wine.
 gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
-
-# Benchmark of the history loading on real controls and of the engine wait; run by hand
-# (build/win/history_bench.exe under Wine), not part of ctest.
-add_executable(history_bench bench/history_bench.cpp $<TARGET_OBJECTS:vokanti_resources>)
-vokanti_target(history_bench)
-target_link_libraries(history_bench PRIVATE vokanti_win32ui)
-add_dependencies(history_bench stand_in_engine)

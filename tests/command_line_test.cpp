@@ -23,17 +23,19 @@ TEST_F(CommandLineTest, EveryArgumentInOrder) {
                    IDC_DOWNLOAD_ONLY, IDC_CUT}) {
         form.click(id);
     }
+    // Only the dictionaries added in this run travel, in the order they were added.
+    writeFile("env/dict.txt", "C:/base0.txt\r\n");
+    dlg.ProgramDir = programDir();
+    dlg.loadDictionaryList();
+    for (const char* added : {"C:/added 1.txt", "C:/added2.txt"}) {
+        form.setText(IDC_DICTIONARY, added);
+        dlg.addTypedDictionary();
+    }
     form.setText(IDC_INPUT, "http://host/a.htm");
     form.setText(IDC_OUTPUT, "C:/o.html");
-    form.appendEntries(IDC_DICTIONARY, {"C:/base0.txt", "C:/added 1.txt", "C:/added2.txt"});
-    dlg.BaseDictionaryCount = 1;
-    dlg.AddedDictionaryCount = 2;
-    const std::string line = dlg.buildCommandLine();
-    EXPECT_EQ(line, "C:/Apps/vokan.exe -J -T -X -y -N -n -S -q 20 -D -C 40"
-                    " -i \"http://host/a.htm\" -o \"C:/o.html\""
-                    " -d \"C:/added 1.txt\" -d \"C:/added2.txt\"");
-    dlg.AddedDictionaryCount = 5;  // more than the list holds: only the entries there are
-    EXPECT_EQ(dlg.buildCommandLine(), line);
+    EXPECT_EQ(dlg.buildCommandLine(), "C:/Apps/vokan.exe -J -T -X -y -N -n -S -q 20 -D -C 40"
+                                      " -i \"http://host/a.htm\" -o \"C:/o.html\""
+                                      " -d \"C:/added 1.txt\" -d \"C:/added2.txt\"");
 
     form.click(IDC_MATCH_WORD_IDIOM);
     form.click(IDC_OUTPUT_CSV);

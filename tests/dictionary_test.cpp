@@ -40,7 +40,7 @@ TEST_F(DictionaryTest, ChosenAndTypedDictionariesFormTheAddedSection) {
     EXPECT_EQ(form.text(IDC_DICTIONARY), "C:/dic/eiwa.txt");
     form.setText(IDC_DICTIONARY, "C:\\dic\\typed.txt");  // added exactly as typed
     dlg.addTypedDictionary();
-    EXPECT_EQ(dlg.AddedDictionaryCount, 2);
+    EXPECT_EQ(static_cast<int>(dlg.dictionaryList().addedCount()), 2);
     EXPECT_EQ(dictionaryArguments(), " -d \"C:/dic/eiwa.txt\" -d \"C:\\dic\\typed.txt\"");
 
     // One removal takes the last added entry, whatever is selected, and shows entry 0.
@@ -76,8 +76,8 @@ TEST_F(DictionaryTest, DropDownReloadsOnlyAfterTheFileChanged) {
     writeList("N1.txt\r\nN2.txt\r\n", 1005);
     dlg.reloadDictionaryListIfChanged();
     EXPECT_EQ(entries(IDC_DICTIONARY), (Entries{"N1.txt", "N2.txt"}));
-    EXPECT_EQ(dlg.BaseDictionaryCount, 2);
-    EXPECT_EQ(dlg.AddedDictionaryCount, 0);
+    EXPECT_EQ(static_cast<int>(dlg.dictionaryList().baseCount()), 2);
+    EXPECT_EQ(static_cast<int>(dlg.dictionaryList().addedCount()), 0);
     EXPECT_EQ(dlg.options.dictionary, "N1.txt");
 
     writeList("old.txt\r\n", 900);  // a stamp that moves backwards is a change too

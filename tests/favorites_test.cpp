@@ -25,7 +25,7 @@ protected:
         dlg.applyListTab();
     }
     // Adds the input `location` under `title`, as the user would.
-    void add(CVokantiDlg& dialog, const std::string& location, const std::string& title) {
+    void add(DialogAccess& dialog, const std::string& location, const std::string& title) {
         form.setText(IDC_INPUT, location);
         prompts.titleAnswer = title;
         dialog.addFavorite();
@@ -66,7 +66,7 @@ TEST_F(FavoritesTest, AddingAndDeletingRewriteTheWholeFile) {
     EXPECT_EQ(readFile("env/favorite.txt"), kTwo);
     add(dlg, "C:/new.txt", longTitle);  // taken as typed
     EXPECT_EQ(readFile("env/favorite.txt"), kTwo + longTitle + "\r\nC:/new.txt\r\n");
-    EXPECT_EQ(dlg.favoriteStamp, files.modStamp(path()));
+    EXPECT_EQ(dlg.favorites().stamp(), files.modStamp(path()));
     EXPECT_EQ(form.horizontalExtent(IDC_FAVORITE_LIST), 3000 * MemoryForm::kCharWidth + 10);
 
     dlg.deleteSelectedFavorite();  // nothing selected
@@ -97,7 +97,7 @@ TEST_F(FavoritesTest, OwnRewriteNeverReloadsButAnOutsideEditDoes) {
     dlg.loadFavorites();
     add(dlg, "C:/in.txt", "In");
     // Other content under the stamp of our own rewrite: the page switch reads nothing.
-    writeFavorites("Other\r\nC:/other.txt\r\n", static_cast<time_t>(*dlg.favoriteStamp));
+    writeFavorites("Other\r\nC:/other.txt\r\n", static_cast<time_t>(*dlg.favorites().stamp()));
     selectPage(1);
     EXPECT_TRUE(form.visible(IDC_HISTORY_LIST) && !form.visible(IDC_FAVORITE_LIST));
     selectPage(0);
@@ -186,7 +186,7 @@ TEST_F(FavoritesTest, KilledOrFailedRewriteLeavesTheOldOrTheNewFileWhole) {
     EXPECT_EQ(readFile("env/favorite.txt"), kThree);
     EXPECT_TRUE(prompts.results.empty());
 
-    const auto stamp = dlg.favoriteStamp;
+    const auto stamp = dlg.favorites().stamp();
     for (int fault = 0; fault < 2; ++fault) {  // the fourth write fails, the replace fails
         faulty.onWrite = fault == 0 ? atFourthWrite(false) : nullptr;
         faulty.onReplace = [fault] { return fault == 0; };
@@ -194,7 +194,7 @@ TEST_F(FavoritesTest, KilledOrFailedRewriteLeavesTheOldOrTheNewFileWhole) {
         EXPECT_EQ(readFile("env/favorite.txt"), kThree) << fault;
         EXPECT_EQ(prompts.results.back(), path() + "への書き込みに失敗しました．");
         EXPECT_FALSE(fileExists("env/favorite.txt.new"));
-        EXPECT_EQ(dlg.favoriteStamp, stamp);
+        EXPECT_EQ(dlg.favorites().stamp(), stamp);
     }
 }
 

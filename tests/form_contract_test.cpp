@@ -1,8 +1,8 @@
 // The form contract against the in-memory twin.
 #include "form_contract.h"
 
-#include "core/memory_form.h"
-#include "ui/main_dialog_controls.h"
+#include "support/main_dialog_controls.h"
+#include "support/memory_form.h"
 
 namespace vokanti::testing {
 namespace {
@@ -12,6 +12,7 @@ public:
     MemoryFormUnderTest() { addMainDialogControls(form_); }
     Form& form() override { return form_; }
     int focusedWithWholeTextSelected() override { return form_.focusedWithSelection(); }
+    Entries entries(int id) override { return form_.entries(id); }
 
 private:
     MemoryForm form_;

@@ -52,7 +52,8 @@ TEST_F(HistoryTest, ListsShowTheNewestFirstAndRecordingAppendsALineAtOnce) {
     EXPECT_TRUE(held("env/in_history.txt") && held("env/out_history.txt"));
 
     ASSERT_TRUE(dlg.recordInputHistory("C:/docs/a.txt"));
-    EXPECT_EQ(readFile("env/in_history.txt"), "one\r\ntwo\r\n\r\nthreeC:/docs/a.txt\r\n");
+    // The last line had no line end: it gets one, so the record stays a line of its own.
+    EXPECT_EQ(readFile("env/in_history.txt"), "one\r\ntwo\r\n\r\nthree\r\nC:/docs/a.txt\r\n");
     ASSERT_TRUE(dlg.recordOutputHistory("b.csv") && dlg.recordOutputHistory("C:/out/a.csv"));
     EXPECT_EQ(readFile("env/out_history.txt"), "b.csv\r\nC:/out/a.csv\r\n");
     EXPECT_EQ(entries(IDC_HISTORY_LIST), (Entries{"C:/docs/a.txt", "three", "", "two", "one"}));
@@ -98,14 +99,22 @@ public:
 TEST_F(HistoryTest, TheExtentFollowsTheFirstOfTheLongestEntriesInBytes) {
     ProportionalForm proportional;
     addMainDialogControls(proportional);
-    CVokantiDlg other(proportional, platform);
-    for (const char* e : {"iii", "iiii", "WWWW", "WWW"}) proportional.appendEntry(IDC_HISTORY_LIST, e);
-    other.updateHorizontalExtent(IDC_HISTORY_LIST);
-    EXPECT_EQ(proportional.horizontalExtent(IDC_HISTORY_LIST), 4 * 5 + 10);
+    CVokantiDlg otherDialog(proportional, platform);
+    DialogAccess other(otherDialog);
+    // Shown newest first: iii, iiii, WWWW, WWW. The first of the longest is iiii.
+    writeFile("env/in_history.txt", "WWW\r\nWWWW\r\niiii\r\niii\r\n");
     // A double-byte character counts two bytes.
-    proportional.appendEntries(IDC_FAVORITE_LIST, {"abc", "ソ表"});
+    writeFile("env/favorite.txt", "abc\r\n\r\nソ表\r\n\r\n");
+    ASSERT_TRUE(other.resolveProgramDir());
+    other.loadHistories();
+    other.loadFavorites();
+    other.updateHorizontalExtent(IDC_HISTORY_LIST);
     other.updateHorizontalExtent(IDC_FAVORITE_LIST);
+    EXPECT_EQ(proportional.horizontalExtent(IDC_HISTORY_LIST), 4 * 5 + 10);
     EXPECT_EQ(proportional.horizontalExtent(IDC_FAVORITE_LIST), 4 * 5 + 10);
+    // A newer entry as long as the longest is now the first of them.
+    ASSERT_TRUE(other.recordInputHistory("WWWi"));
+    EXPECT_EQ(proportional.horizontalExtent(IDC_HISTORY_LIST), 3 * 20 + 5 + 10);
 }
 
 TEST_F(HistoryTest, ASecondInstanceStartsEmptyAndLeavesTheFirstInstancesFilesAlone) {
@@ -114,14 +123,15 @@ TEST_F(HistoryTest, ASecondInstanceStartsEmptyAndLeavesTheFirstInstancesFilesAlo
     start();
     MemoryForm secondForm;
     addMainDialogControls(secondForm);
-    CVokantiDlg second(secondForm, platform);
+    CVokantiDlg secondDialog(secondForm, platform);
+    DialogAccess second(secondDialog);
     ASSERT_TRUE(second.resolveProgramDir());
     second.loadHistories();
     EXPECT_EQ(secondForm.entryCount(IDC_INPUT) + secondForm.entryCount(IDC_HISTORY_LIST) +
                   secondForm.entryCount(IDC_OUTPUT), 0);
     // Recording is skipped without a message; the entries still show in its window.
     EXPECT_TRUE(second.recordInputHistory("second") && second.recordOutputHistory("second.csv"));
-    EXPECT_EQ(secondForm.entry(IDC_INPUT, 0), "second");
+    EXPECT_EQ(secondForm.entries(IDC_INPUT), Entries{"second"});
     ASSERT_TRUE(dlg.recordInputHistory("first again"));
     // Clearing in the second instance cannot remove the held files: it says so.
     second.clearHistory();

@@ -48,7 +48,12 @@ TEST_F(OutputNameTest, NamesBesideTheInputOrOnTheDesktop) {
         {"http://host/dir/page.htm", IDC_OUTPUT_HTML1, false, true, kDesktop + "page.htm"},
         {"http://host", IDC_OUTPUT_DB, false, false, kDesktop + "index.vkndb5s"},
         {"http://host/dir/", IDC_OUTPUT_DB, false, false, kDesktop + "index.vkndb5s"},
-        {"http://host/cgi?id=3", IDC_OUTPUT_CSV, false, false, kDesktop + "cgi?id=3.csv"},
+        // A URL's file name never leaves the desktop folder and is a name Windows can create.
+        {"http://host/cgi?id=3", IDC_OUTPUT_CSV, false, false, kDesktop + "cgi_id=3.csv"},
+        {"http://host/a/..", IDC_OUTPUT_CSV, false, true, kDesktop + "index.html"},
+        {"http://host/a/.", IDC_OUTPUT_CSV, false, false, kDesktop + "index.csv"},
+        {"http://host/x:y*z\"<>|\t.htm", IDC_OUTPUT_CSV, false, true, kDesktop + "x_y_z_____.htm"},
+        {"http://host/ソ\\表.htm", IDC_OUTPUT_CSV, false, true, kDesktop + "ソ_表.htm"},
         // Long inputs are taken whole; a base name is cut to 255 bytes on a character.
         {longDir + "/text.txt", IDC_OUTPUT_CSV, false, false, kDesktop + "text.csv"},
         {"http://host/" + longUrlName, IDC_OUTPUT_CSV, false, true, kDesktop + longUrlName},

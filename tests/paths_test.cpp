@@ -33,5 +33,13 @@ TEST(Paths, SplitterCutsEachPartTo255BytesOnACharacterBoundary) {
     EXPECT_EQ(splitPath("C:/d/" + std::string(254, 'b') + "xソ").baseName, std::string(254, 'b') + "x");
 }
 
+// The program's name: the executable's file name without its folders and extension.
+TEST(Paths, FileBaseNameKeepsDoubleByteCharactersEndingIn5C) {
+    EXPECT_EQ(fileBaseName("C:\\Apps\\ソフト\\Vokanti.exe"), "Vokanti");
+    EXPECT_EQ(fileBaseName("C:\\ソ\\表.exe"), "表");
+    EXPECT_EQ(fileBaseName("C:/a.b/ソフト"), "ソフト");
+    EXPECT_EQ(fileBaseName("C:" + std::string(600, 'n') + ".exe"), std::string(600, 'n'));
+}
+
 }  // namespace
 }  // namespace vokanti

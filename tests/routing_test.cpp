@@ -1,6 +1,7 @@
 // Every entry of the main dialog's message map reaches its operation, OK and Cancel fall to
 // the framework, and the pre-translation acts on the Delete key and the left button.
 #include "support/dialog_fixture.h"
+#include "ui/home_page.h"
 
 namespace vokanti::testing {
 namespace {
@@ -144,8 +145,7 @@ TEST_F(RoutingTest, RefreshReappliesTheRulesAndReloadsChangedFavoritesEvenWithou
     form.setText(IDC_OUTPUT, "kept.csv");
     form.setChecked(IDC_QUESTION, true);
     form.setChecked(IDC_NO_IGNORE, true);
-    writeFile("env/favorite.txt", "A\r\na\r\nB\r\nb\r\n");
-    dlg.favoriteStamp = 0;  // as if loaded long before the outside edit
+    writeFile("env/favorite.txt", "A\r\na\r\nB\r\nb\r\n", 1000);  // edited from outside
     send(ID_REFRESH);
     EXPECT_EQ(form.text(IDC_OUTPUT), "kept.csv");  // empty input: no proposal
     EXPECT_TRUE(form.enabled(IDC_QUESTION_NUM));
@@ -161,23 +161,22 @@ TEST_F(RoutingTest, DictionaryCommandsReachTheDictionaryList) {
     send(ID_SELECT_DICTIONARY);  // cancelled
     EXPECT_EQ(prompts.fileDialogs.size(), 2u);
     send(IDC_ADD_DICTIONARY);
-    EXPECT_EQ(dlg.AddedDictionaryCount, 2);
+    EXPECT_EQ(dlg.dictionaryList().addedCount(), 2u);
     send(IDC_REMOVE_DICTIONARY);
     EXPECT_EQ(entries(IDC_DICTIONARY), (Entries{"C:/dic/a.txt", "C:/dic/b.txt"}));
-    writeFile("env/dict.txt", "C:/dic/x.txt\r\n");
-    dlg.dictStamp = 0;  // as if written long before
+    writeFile("env/dict.txt", "C:/dic/x.txt\r\n", 1000);  // edited from outside
     send(IDC_DICTIONARY, kComboDropDown);
     EXPECT_EQ(entries(IDC_DICTIONARY), Entries{"C:/dic/x.txt"});
 }
 
 TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
-    profile.values["csv"] = 1;
-    profile.values["vkndb5s"] = 0;
+    profile.values["csv"] = "1";
+    profile.values["vkndb5s"] = "0";
     send(ID_SETTINGS_LOAD);
     EXPECT_TRUE(form.checked(IDC_OUTPUT_CSV));
     form.setText(IDC_QUESTION_NUM, "7");
     send(ID_SETTINGS_SAVE);
-    EXPECT_EQ(profile.values["question_num"], 7);
+    EXPECT_EQ(profile.values["question_num"], "7");
 
     const std::pair<int, const char*> edits[] = {
         {ID_EDIT_FAVORITES, "env/favorite.txt"}, {ID_EDIT_IGNORE, "env/ignore.txt"},
@@ -189,7 +188,7 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
         EXPECT_EQ(shell.opened.back(), programDir() + file);
     }
     send(ID_ONLINE_HELP);
-    EXPECT_EQ(shell.opened.back(), kHomePageUrl);
+    EXPECT_EQ(shell.opened.back(), VOKANTI_HOME_PAGE);
     form.setText(IDC_INPUT, "C:/in/b.txt");
     form.setText(IDC_OUTPUT, "C:/out/b.csv");
     for (int id : {IDC_OPEN_INPUT, ID_MENU_OPEN_INPUT, IDC_OPEN_OUTPUT, ID_MENU_OPEN_OUTPUT}) send(id);
@@ -218,7 +217,8 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
 
     send(IDC_CANCEL);
     EXPECT_TRUE(dlg.ended());
-    EXPECT_FALSE(dlg.inputHistory.isOpen() || dlg.outputHistory.isOpen());
+        // The histories are closed: another opener can have them.
+    EXPECT_TRUE(ListFile(files).open(programDir() + "env/in_history.txt", OpenMode::Read));
     dlg.beginRun();
     send(ID_EXIT);
     EXPECT_TRUE(dlg.ended());

@@ -33,7 +33,7 @@ TEST_F(SettingsTest, LoadingTakesTheDefaultsAndTheHandEditedProfile) {
     EXPECT_TRUE(form.enabled(IDC_IGNORE_SHORT) && form.enabled(IDC_IGNORE_LONG));
 
     // Two formats checked by hand: the first in the engine's order is used.
-    profile.values["html1"] = 1;
+    profile.values["html1"] = "1";
     dlg.loadSettings();
     EXPECT_TRUE(form.checked(IDC_OUTPUT_DB) && form.checked(IDC_OUTPUT_HTML1));
     form.setText(IDC_INPUT, "C:/w/a.txt");
@@ -42,14 +42,14 @@ TEST_F(SettingsTest, LoadingTakesTheDefaultsAndTheHandEditedProfile) {
     EXPECT_EQ(dlg.buildCommandLine().substr(0, 30), "C:/Apps/vokan.exe -t -H -p -l ");
 
     // The ignore list off forces the bounds 0 and 1024, shown, disabled and saved.
-    profile.values["ignore"] = 1;
-    profile.values["ignore_short"] = 5;
+    profile.values["ignore"] = "1";
+    profile.values["ignore_short"] = "5";
     dlg.loadSettings();
     EXPECT_EQ(numbers(), (Entries{"1024", "0", "20", "40"}));
     EXPECT_FALSE(form.enabled(IDC_IGNORE_SHORT) || form.enabled(IDC_IGNORE_LONG));
     dlg.saveSettings();
-    EXPECT_EQ(profile.values["ignore_short"], 0);
-    EXPECT_EQ(profile.values["ignore_long"], 1024);
+    EXPECT_EQ(profile.values["ignore_short"], "0");
+    EXPECT_EQ(profile.values["ignore_long"], "1024");
     form.click(IDC_NO_IGNORE);  // turned off: enabled again, the values kept
     dlg.applyIgnoreListRule();
     EXPECT_TRUE(form.enabled(IDC_IGNORE_SHORT) && form.enabled(IDC_IGNORE_LONG));
@@ -71,11 +71,11 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInItsOrderAndLoadingRestoresThem) {
                        "html2", "replace", "ignore", "sort-dictionary", "question", "download",
                        "same", "cut", "nodict", "ignore_long", "ignore_short", "question_num",
                        "cut_length"}));
-    EXPECT_EQ(profile.values["word"], 0);
-    EXPECT_EQ(profile.values["idiom"], 1);
-    EXPECT_EQ(profile.values["same"], 1);
-    EXPECT_EQ(profile.values["ignore_long"], 30);
-    EXPECT_EQ(profile.values["cut_length"], -8);
+    EXPECT_EQ(profile.values["word"], "0");
+    EXPECT_EQ(profile.values["idiom"], "1");
+    EXPECT_EQ(profile.values["same"], "1");
+    EXPECT_EQ(profile.values["ignore_long"], "30");
+    EXPECT_EQ(profile.values["cut_length"], "-8");
 
     for (int id : {IDC_MATCH_WORD, IDC_INPUT_HTML, IDC_OUTPUT_HTML2}) form.click(id);
     for (int id : {IDC_QUESTION, IDC_SAME_DIR, IDC_CUT, IDC_DOWNLOAD_ONLY}) form.click(id);
@@ -138,7 +138,8 @@ TEST_F(SettingsTest, RejectedIntegerStopsTheExchangeAndTheJobKeepsEarlierValues)
 }
 
 TEST_F(SettingsTest, WritingAComboSelectsAnEqualEntryOnly) {
-    form.appendEntries(IDC_INPUT, {"C:/work/text.txt.bak", "C:/Work/Text.txt"});
+    writeFile("env/in_history.txt", "C:/Work/Text.txt\r\nC:/work/text.txt.bak\r\n");
+    dlg.loadHistories();  // shown newest first
     dlg.options.input = "c:/work/text.txt";
     dlg.writeForm();
     EXPECT_EQ(form.selection(IDC_INPUT), 1);

@@ -44,8 +44,16 @@ const char* outputFormatFlag(OutputFormat format) {
 
 }  // namespace
 
+void clampForEngine(const Switches& switches, JobOptions& options) {
+    if (!switches.noIgnore) {
+        options.ignoreShort = std::max(options.ignoreShort, int32_t{0});
+        options.ignoreLong = std::min(options.ignoreLong, kMaxIgnoreLong);
+    }
+    if (switches.cut) options.cutLength = std::clamp(options.cutLength, int32_t{0}, kMaxCutLength);
+}
+
 std::string engineCommandLine(const std::string& enginePath, const Switches& switches,
-                              JobOptions& options,
+                              const JobOptions& options,
                               const std::vector<std::string>& addedDictionaries) {
     std::string line;
     if (enginePath.find(' ') != std::string::npos) {
@@ -62,18 +70,13 @@ std::string engineCommandLine(const std::string& enginePath, const Switches& swi
     if (switches.noIgnore) {
         line.append(" -n");
     } else {
-        options.ignoreShort = std::max(options.ignoreShort, int32_t{0});
-        options.ignoreLong = std::min(options.ignoreLong, kMaxIgnoreLong);
         appendNumber(line, " -l", options.ignoreShort);
         appendNumber(line, " -L", options.ignoreLong);
     }
     if (switches.sortDictionary) line.append(" -S");
     if (switches.question) appendNumber(line, " -q", options.questionNum);
     if (switches.downloadOnly) line.append(" -D");
-    if (switches.cut) {
-        options.cutLength = std::clamp(options.cutLength, int32_t{0}, kMaxCutLength);
-        appendNumber(line, " -C", options.cutLength);
-    }
+    if (switches.cut) appendNumber(line, " -C", options.cutLength);
     if (!options.input.empty()) appendQuoted(line, " -i", options.input);
     if (!options.output.empty()) appendQuoted(line, " -o", options.output);
     for (const std::string& dictionary : addedDictionaries) appendQuoted(line, " -d", dictionary);

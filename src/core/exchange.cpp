@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/control_ids.h"
-#include "core/int_field.h"
+#include "core/integer_text.h"
 
 namespace vokanti {
 
@@ -41,18 +41,20 @@ std::optional<int> readExchange(const Form& form, JobOptions& options) {
     return std::nullopt;
 }
 
-void writeExchange(Form& form, const JobOptions& options) {
+void writeExchange(Form& form, const JobOptions& options, const ComboEntries& entries) {
     for (const Binding& b : kBindings) {
         if (b.integer) {
             form.setText(b.id, std::to_string(options.*b.integer));
+            continue;
+        }
+        const std::string& text = options.*b.text;
+        const int index = entries.findEqualEntry(b.id, text);
+        if (index >= 0) {
+            form.setSelection(b.id, index);
         } else {
-            writeComboText(form, b.id, options.*b.text);
+            form.setText(b.id, text);
         }
     }
-}
-
-void writeComboText(Form& form, int id, const std::string& text) {
-    if (form.selectEqualEntry(id, text) < 0) form.setText(id, text);
 }
 
 }  // namespace vokanti

@@ -11,16 +11,24 @@
 
 namespace vokanti {
 
+// The entries of the dialog's combo boxes, as the data behind them holds them (the
+// controls are never read back).
+class ComboEntries {
+public:
+    virtual ~ComboEntries() = default;
+    // The index of the first entry of combo box `id` equal to `text` (ASCII letters
+    // compared without regard to case, double-byte characters exactly); -1 when none is.
+    virtual int findEqualEntry(int id, const std::string& text) const = 0;
+};
+
 // Copies the fields into `options` in the exchange order. Stops at the first integer field
 // that is rejected and returns its control id; the fields after it keep their values in
 // `options`. Absent when every field was taken.
 std::optional<int> readExchange(const Form& form, JobOptions& options);
 
-// Copies `options` into the fields, in the same order. Integers are written in decimal.
-void writeExchange(Form& form, const JobOptions& options);
-
-// Writes a text into a combo box: selects the first entry equal to it (ASCII letters
-// without regard to case), or, when none is equal, sets the edit text to the text itself.
-void writeComboText(Form& form, int id, const std::string& text);
+// Copies `options` into the fields, in the same order. Integers are written in decimal; a
+// text is written into its combo box by selecting the first entry equal to it, or, when
+// none is equal, by setting the edit text to the text itself.
+void writeExchange(Form& form, const JobOptions& options, const ComboEntries& entries);
 
 }  // namespace vokanti

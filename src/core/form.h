@@ -1,10 +1,11 @@
 #pragma once
 // The controls of a dialog as the dialog logic sees them, addressed by control id.
-// Two implementations: the Win32 adapter over real controls (src/ui/win32) and MemoryForm,
-// the in-memory twin the native tests drive. One contract suite runs against both.
+// Two implementations: the Win32 adapter over real controls (src/ui/win32) and an in-memory
+// twin that the native tests drive. One contract suite runs against both.
 //
 // Texts are bytes in the ANSI code page (Shift-JIS). "Entries" are the list items of a combo
-// box, a list box or a tab control; indices start at 0.
+// box, a list box or a tab control; indices start at 0. The controls only show entries:
+// the data behind them lives in the dialog's models, and no entry is ever read back.
 
 #include <string>
 #include <vector>
@@ -29,12 +30,9 @@ public:
     virtual void setText(int id, const std::string& text) = 0;
 
     virtual int entryCount(int id) const = 0;
-    // The text of entry `index`; empty when there is no such entry.
-    virtual std::string entry(int id, int index) const = 0;
     // Inserts before `index` (0 = top); an index equal to the count appends.
     virtual void insertEntry(int id, int index, const std::string& text) = 0;
-    virtual void appendEntry(int id, const std::string& text) = 0;
-    // Appends many entries at once, in order; cost grows linearly with their number.
+    // Appends entries at the end, in order; cost grows linearly with their number.
     virtual void appendEntries(int id, const std::vector<std::string>& texts) = 0;
     virtual void deleteEntry(int id, int index) = 0;
     // Removes every entry; a combo box's edit text is emptied as well.
@@ -45,10 +43,6 @@ public:
     // Selects entry `index`, or clears the selection with -1. Selecting a combo box entry
     // shows its text in the edit field.
     virtual void setSelection(int id, int index) = 0;
-    // Selects the first entry equal to `text` (ASCII letters compared without regard to
-    // case, double-byte characters exactly) and returns its index; -1 and nothing changed
-    // when no entry is equal.
-    virtual int selectEqualEntry(int id, const std::string& text) = 0;
 
     // List box horizontal scroll extent in pixels.
     virtual int horizontalExtent(int id) const = 0;

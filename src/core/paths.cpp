@@ -65,14 +65,43 @@ PathParts splitPath(std::string_view path) {
     return parts;
 }
 
+namespace {
+
+// Characters no file name may hold: they would name a folder, a device or a pattern.
+bool isForbiddenInName(unsigned char c) {
+    return c < 0x20 || c == 0x7F || c == '\\' || c == '/' || c == ':' || c == '*' || c == '?' ||
+           c == '"' || c == '<' || c == '>' || c == '|';
+}
+
+}  // namespace
+
 std::string urlFileName(std::string_view url) {
     static constexpr const char kIndex[] = "index.html";
     if (!url.empty() && url.back() == '/') return kIndex;
     const size_t slash = url.rfind('/');
-    if (slash == std::string_view::npos) return std::string(url);
+    std::string name(slash == std::string_view::npos ? url : url.substr(slash + 1));
     // The second slash of "://": the URL names a host and no path.
-    if (slash >= 2 && url[slash - 2] == ':' && url[slash - 1] == '/') return kIndex;
-    return std::string(url.substr(slash + 1));
+    if (slash != std::string_view::npos && slash >= 2 && url[slash - 2] == ':' &&
+        url[slash - 1] == '/') {
+        return kIndex;
+    }
+    if (name == "." || name == "..") return kIndex;
+    for (size_t i = 0; i < name.size(); i += charLength(name, i)) {
+        if (isForbiddenInName(static_cast<unsigned char>(name[i]))) name[i] = '_';
+    }
+    return name;
+}
+
+std::string fileBaseName(std::string_view path) {
+    size_t start = 0;
+    for (size_t i = 0; i < path.size(); i += charLength(path, i)) {
+        if (isSeparator(path[i]) || path[i] == ':') start = i + 1;
+    }
+    std::string_view name = path.substr(start);
+    // A dot is never the second byte of a double-byte character (those start at 0x40).
+    const size_t dot = name.rfind('.');
+    if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
+    return std::string(name);
 }
 
 }  // namespace vokanti

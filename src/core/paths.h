@@ -32,7 +32,13 @@ PathParts splitPath(std::string_view path);
 std::string_view cutToBytes(std::string_view text, size_t maxBytes);
 
 // The file a URL names: its last path component (query and all), or "index.html" when the
-// URL ends in "/" or has no path.
+// URL ends in "/" or has no path. The name is made fit for a file of its own: the
+// characters \ / : * ? " < > | and control characters become "_", and a name that is "."
+// or ".." becomes "index.html", so it never names another folder.
 std::string urlFileName(std::string_view url);
+
+// The file name of `path` without its folders and its last extension
+// ("C:\Apps\ソフト\Vokanti.exe" gives "Vokanti"), however long it is.
+std::string fileBaseName(std::string_view path);
 
 }  // namespace vokanti

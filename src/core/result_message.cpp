@@ -2,14 +2,13 @@
 
 #include <array>
 
+#include "core/env_files.h"
+#include "core/messages.h"
 #include "core/text.h"
 
 namespace vokanti {
 
 namespace {
-
-constexpr const char kOpenFailed[] = "%sのオープンに失敗しました．";
-constexpr const char kGeneralFailure[] = "ファイル作成に失敗しました．．．";
 
 struct Result {
     const char* message;
@@ -17,28 +16,28 @@ struct Result {
 };
 
 constexpr std::array<Result, 16> kResults = {{
-    {"ファイル作成に成功しました！", nullptr},
-    {"オプションの指定が間違っています．", nullptr},
-    {"入力ファイルのオープンに失敗しました．", nullptr},
-    {"出力ファイルのオープンに失敗しました．", nullptr},
-    {"辞書ファイルのオープンに失敗しました．", nullptr},
-    {kOpenFailed, "env/dict.txt"},
-    {kOpenFailed, "env/ignore.txt"},
-    {kOpenFailed, "env/replace.txt"},
-    {kOpenFailed, "env/symbol.txt"},
-    {"辞書ファイルの改行コードがCRです．", nullptr},
-    {"tmpファイルのオープンに失敗しました．", nullptr},
-    {"ダウンロードに失敗しました．", nullptr},
-    {kOpenFailed, "env/style.css"},
-    {kOpenFailed, "env/webdict.txt"},
-    {kOpenFailed, "env/webwav.txt"},
-    {kOpenFailed, "env/label.txt"},
+    {text::kResultSuccess, nullptr},
+    {text::kResultBadOptions, nullptr},
+    {text::kResultInputFailed, nullptr},
+    {text::kResultOutputFailed, nullptr},
+    {text::kResultDictionaryFailed, nullptr},
+    {text::kResultEnvFileFailed, env::kDictionaryList},
+    {text::kResultEnvFileFailed, env::kIgnore},
+    {text::kResultEnvFileFailed, env::kReplace},
+    {text::kResultEnvFileFailed, env::kSymbol},
+    {text::kResultCrLineEnds, nullptr},
+    {text::kResultTempFailed, nullptr},
+    {text::kResultDownloadFailed, nullptr},
+    {text::kResultEnvFileFailed, env::kStyle},
+    {text::kResultEnvFileFailed, env::kWebDict},
+    {text::kResultEnvFileFailed, env::kWebWav},
+    {text::kResultEnvFileFailed, env::kLabel},
 }};
 
 }  // namespace
 
 std::string resultMessage(EngineResult code) {
-    if (code >= kResults.size()) return kGeneralFailure;
+    if (code >= kResults.size()) return text::kResultGeneralFailure;
     const Result& r = kResults[code];
     return r.path ? formatText(r.message, r.path) : std::string(r.message);
 }

@@ -24,6 +24,14 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+size_t characterCount(std::string_view text) {
+    size_t count = 0;
+    for (size_t i = 0; i < text.size(); ++i, ++count) {
+        if (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ++i;
+    }
+    return count;
+}
+
 std::string formatText(std::string_view pattern, std::string_view value) {
     const auto at = pattern.find("%s");
     if (at == std::string_view::npos) return std::string(pattern);

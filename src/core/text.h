@@ -14,6 +14,10 @@ constexpr bool isLeadByte(unsigned char c) {
 // compared as it is, so its second byte is never folded.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
+// The number of characters of `text`, a double-byte character counting one (as the
+// platform counts them once the text is converted to its wide form).
+size_t characterCount(std::string_view text);
+
 // Replaces %s in `pattern` by `value` (only the first %s).
 std::string formatText(std::string_view pattern, std::string_view value);
 

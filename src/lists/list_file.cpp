@@ -16,55 +16,79 @@ bool ListFile::open(const std::string& path, OpenMode mode) {
     file_ = files_.open(path, mode);
     if (!file_) return false;
     path_ = path;
+    if (mode == OpenMode::Create) end_ = 0;
     return true;
 }
 
-bool ListFile::isOpen() const { return file_ != nullptr; }
-
-bool ListFile::fill() {
-    if (ended_ || !file_) return false;
-    if (pos_ > 0) {
-        buffer_.erase(0, pos_);
-        bufferStart_ += pos_;
-        pos_ = 0;
+bool ListFile::readAll(std::vector<std::string>& entries) {
+    if (!file_) return false;
+    std::string content;
+    bool marker = false;
+    for (;;) {
+        const size_t old = content.size();
+        content.resize(old + kChunk);
+        const long n = file_->read(&content[old], kChunk);
+        if (n < 0) {
+            end_.reset();
+            return false;
+        }
+        content.resize(old + static_cast<size_t>(n));
+        if (n == 0) break;
+        // Nothing after a 0x1A byte belongs to the file.
+        const size_t eof = content.find(kEndOfFile, old);
+        if (eof != std::string::npos) {
+            content.resize(eof);
+            marker = true;
+            break;
+        }
     }
-    const size_t old = buffer_.size();
-    buffer_.resize(old + kChunk);
-    const long n = file_->read(&buffer_[old], kChunk);
-    buffer_.resize(old + (n > 0 ? static_cast<size_t>(n) : 0));
-    if (n <= 0) {
-        ended_ = true;
+
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < content.size()) {
+        const size_t lf = content.find('\n', start);
+        if (lf == std::string::npos) {
+            lines.emplace_back(content, start);  // an unterminated last line is an entry
+            break;
+        }
+        size_t end = lf;
+        if (end > start && content[end - 1] == '\r') --end;
+        lines.emplace_back(content, start, end - start);
+        start = lf + 1;
+    }
+    entries = std::move(lines);
+    end_ = content.size();
+    tail_ = marker;
+    terminated_ = content.empty() || content.back() == '\n';
+    return true;
+}
+
+bool ListFile::append(const std::string& text) {
+    if (!canAppend()) return false;
+    const uint64_t end = *end_;
+    if (tail_) {
+        if (!file_->truncate(end)) {
+            end_.reset();
+            return false;
+        }
+        tail_ = false;
+    } else if (file_->seekToEnd() != end) {
+        // The file is not what was read: where its entries end is no longer known.
+        end_.reset();
         return false;
     }
-    // Nothing after a 0x1A byte belongs to the file.
-    const auto eof = buffer_.find(kEndOfFile, old);
-    if (eof != std::string::npos) {
-        endMarker_ = bufferStart_ + eof;
-        buffer_.resize(eof);
-        ended_ = true;
-    }
-    return true;
-}
 
-bool ListFile::readLine(std::string& line) {
-    if (!file_) return false;
-    size_t scanFrom = pos_;
-    for (;;) {
-        const auto lf = buffer_.find('\n', scanFrom);
-        if (lf != std::string::npos) {
-            size_t end = lf;
-            if (end > pos_ && buffer_[end - 1] == '\r') --end;
-            line.assign(buffer_, pos_, end - pos_);
-            pos_ = lf + 1;
-            return true;
-        }
-        scanFrom = buffer_.size() - pos_;  // relative: fill() moves the unread text to 0
-        if (!fill()) break;
+    std::string record;
+    record.reserve(text.size() + 4);
+    if (!terminated_) record.append("\r\n");
+    record.append(text).append("\r\n");
+    if (!file_->write(record.data(), record.size())) {
+        // A part of the record may be in the file: cut it off, or append nothing more.
+        if (!file_->truncate(end)) end_.reset();
+        return false;
     }
-    if (pos_ >= buffer_.size()) return false;
-    // An unterminated last line is still an entry.
-    line.assign(buffer_, pos_, std::string::npos);
-    pos_ = buffer_.size();
+    end_ = end + record.size();
+    terminated_ = true;
     return true;
 }
 
@@ -76,27 +100,21 @@ bool ListFile::writeLine(const std::string& text) {
     return file_->write(record.data(), record.size());
 }
 
-bool ListFile::seekToEnd() {
+bool ListFile::commit() {
     if (!file_) return false;
-    buffer_.clear();
-    pos_ = 0;
-    ended_ = true;
-    if (endMarker_) {
-        const uint64_t marker = *endMarker_;
-        endMarker_.reset();
-        if (file_->truncate(marker)) return true;
-    }
-    return file_->seekToEnd();
+    const bool flushed = file_->flush();
+    const bool closed = file_->close();
+    close();
+    return flushed && closed;
 }
 
 void ListFile::close() {
+    if (file_) file_->close();
     file_.reset();
     path_.clear();
-    buffer_.clear();
-    pos_ = 0;
-    bufferStart_ = 0;
-    endMarker_.reset();
-    ended_ = false;
+    end_.reset();
+    tail_ = false;
+    terminated_ = true;
 }
 
 }  // namespace vokanti

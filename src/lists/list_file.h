@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -20,33 +21,42 @@ public:
     ListFile(const ListFile&) = delete;
     ListFile& operator=(const ListFile&) = delete;
 
-    // Opens `path` (closing any file open before); false when the open failed.
+    // Opens `path` (closing any file open before); false when the open failed. A file
+    // opened with Create is empty, so records can be appended at once; a file opened
+    // otherwise takes appends only after readAll() has found where its entries end.
     bool open(const std::string& path, OpenMode mode);
-    bool isOpen() const;
+    bool isOpen() const { return file_ != nullptr; }
+    FileSystem& files() const { return files_; }
     const std::string& path() const { return path_; }
-    // The next entry; false once the end is reached with nothing read (or on a read error).
-    bool readLine(std::string& line);
-    // Writes `text` and CR LF straight to the operating system; false when it failed or
-    // when no file is open.
+
+    // Reads every entry from the start of a file just opened. False on a read error:
+    // `entries` is then left as it was, and nothing can be appended to the file, whose end
+    // is unknown.
+    bool readAll(std::vector<std::string>& entries);
+
+    // True while the end of the file's entries is known, so a record can be appended.
+    bool canAppend() const { return file_ && end_.has_value(); }
+    // Appends one record after the last entry: a 0x1A byte and whatever follows it are cut
+    // off first (lines behind it could never be read back), and a last line without a line
+    // end gets one, so the record stays a line of its own. A record that could not be
+    // written whole is cut off again, leaving the file as it was. False when the record is
+    // not in the file; when even the cut failed, nothing more is appended (canAppend()).
+    bool append(const std::string& text);
+
+    // Writes `text` and CR LF at the current position of a file being written whole.
     bool writeLine(const std::string& text);
-    // Places the next write at the end of the file's entries. When reading stopped at a
-    // 0x1A byte, that byte and whatever follows it are cut off first: lines written after
-    // it could never be read back.
-    bool seekToEnd();
-    // Does nothing when no file is open.
+    // Puts what was written on the disk and closes the file; false when either failed.
+    bool commit();
+    // Closes the file, if one is open.
     void close();
 
 private:
-    bool fill();
-
     FileSystem& files_;
     std::unique_ptr<RawFile> file_;
     std::string path_;
-    std::string buffer_;
-    size_t pos_ = 0;
-    uint64_t bufferStart_ = 0;           // file offset of buffer_[0]
-    std::optional<uint64_t> endMarker_;  // file offset of the 0x1A that ended reading
-    bool ended_ = false;                 // end of file, or the 0x1A that ends it
+    std::optional<uint64_t> end_;  // where the entries end: a record goes here
+    bool tail_ = false;            // bytes after end_ (a 0x1A and what followed it)
+    bool terminated_ = true;       // the last entry has its line end (or there is none)
 };
 
 }  // namespace vokanti

@@ -25,15 +25,18 @@ public:
     virtual ~RawFile() = default;
     // Reads up to `size` bytes; returns the count read, 0 at the end, -1 on an error.
     virtual long read(char* buffer, size_t size) = 0;
-    // Writes all bytes; false when not all of them were written.
+    // Writes all bytes; false when not all of them were written (some may have been).
     virtual bool write(const char* data, size_t size) = 0;
-    virtual bool seekToEnd() = 0;
+    // Places the position at the end; the file's size, absent when that failed.
+    virtual std::optional<uint64_t> seekToEnd() = 0;
     // Cuts the file to its first `size` bytes and places the position at the new end;
     // false when the file was left as it was.
-    virtual bool truncate(uint64_t size) {
-        (void)size;
-        return false;
-    }
+    virtual bool truncate(uint64_t size) = 0;
+    // Waits until everything written is on the disk; false when the system reports a failure.
+    virtual bool flush() = 0;
+    // Closes the file (a second call does nothing); false when the system reported a
+    // failure, which may mean that written data was lost.
+    virtual bool close() = 0;
 };
 
 class FileSystem {

@@ -4,12 +4,14 @@ namespace vokanti {
 
 CVokantiDlg::CVokantiDlg(Form& form, Platform& platform)
     : CDialog(form),
+      platform_(platform),
       inputHistory(platform.files),
       outputHistory(platform.files),
-      platform_(platform) {}
+      dictionaryList(platform.files),
+      favorites(platform.files) {}
 
-// The history files close with their ListFile members when the dialog ends any other way
-// than through the exit operation.
+// The history files close with their models when the dialog ends any other way than
+// through the exit operation.
 CVokantiDlg::~CVokantiDlg() = default;
 
 }  // namespace vokanti

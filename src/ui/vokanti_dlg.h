@@ -3,7 +3,8 @@
 // the platform services. The Win32 host (ui/win32) owns the window-only parts (icon,
 // bitmaps, menus, tooltips) and delivers events through onEvent() and the message map.
 //
-// The operations are implemented by subject:
+// The data lives in the models of src/lists (histories, dictionary list, favorites) and in
+// JobOptions; the controls only show it. The operations are implemented by subject:
 //   vokanti_dlg_settings.cpp   form exchange, profile, option rules, output naming,
 //                              command line
 //   vokanti_dlg_job.cpp        job run, batch start, exit
@@ -13,15 +14,16 @@
 //   vokanti_dlg_shell.cpp      shell actions, command viewer, about box
 //   vokanti_dlg_routing.cpp    message map, pre-translation, start-up, routing-only operations
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/exchange.h"
 #include "core/job_options.h"
-#include "lists/list_file.h"
+#include "lists/dictionary_list.h"
+#include "lists/favorites.h"
+#include "lists/history.h"
 #include "platform/platform.h"
 #include "ui/dialog.h"
-#include "ui/home_page.h"
 
 namespace vokanti {
 
@@ -50,28 +52,35 @@ struct MessageMapEntry {
     EventResult (*handler)(CVokantiDlg&, const DialogEvent&);
 };
 
-class CVokantiDlg : public CDialog {
+namespace testing {
+class DialogAccess;  // the native tests' one way to the dialog's state
+}  // namespace testing
+
+class CVokantiDlg : public CDialog, private ComboEntries {
 public:
     CVokantiDlg(Form& form, Platform& platform);
     ~CVokantiDlg() override;
 
     void setHost(MainWindowHost* host) { host_ = host; }
 
-    // --- Framework slots -------------------------------------------------------------
     bool doDataExchange(bool save) override;
     bool preTranslate(const QueuedMessage& message) override;
     bool initDialog() override;  // the portable steps of start-up
     void onOK() override;        // runJob()
     void onCancel() override;    // exitDialog()
     EventResult onEvent(const DialogEvent& event) override;
+    // Searched in order; the first entry that matches handles the event. OK and Cancel have
+    // no entry: they fall to onOK() and onCancel().
     static const std::vector<MessageMapEntry>& messageMap();
-    EventResult onPaint();          // the icon while minimised
-    EventResult onQueryDragIcon();  // the icon handle
+
+private:
+    friend class testing::DialogAccess;
 
     // --- Form exchange, profile and option rules ----------------------------------------
     // Reads the form; on a rejected integer shows the message, focuses and selects the field.
     bool readForm();
     void writeForm();
+    int findEqualEntry(int id, const std::string& text) const override;
     void loadSettings();
     void saveSettings();
     void applyIgnoreListRule();
@@ -86,6 +95,8 @@ public:
     void applyOptionRules();
 
     // --- Command line, job run, batch start, exit -----------------------------------------
+    // Reads the form, brings the numbers into the engine's bounds (kept in the options), and
+    // builds the command line.
     std::string buildCommandLine();
     void runJob();
     void batchStart(const std::string& argument);
@@ -94,7 +105,7 @@ public:
     // --- Program directory and histories ---------------------------------------------------
     // False (after the message, with the dialog ended) when the engine is missing.
     bool resolveProgramDir();
-    std::string envPath(const std::string& relativeName) const;
+    std::string envPath(const char* relativeName) const { return ProgramDir + relativeName; }
     void loadHistories();
     bool recordInputHistory(const std::string& text);
     bool recordOutputHistory(const std::string& text);
@@ -113,12 +124,14 @@ public:
 
     // --- Favorites and list tabs -----------------------------------------------------------
     void loadFavorites();
+    void showFavorites();
     void applyListTab();
     void takeInputFromFavorite();
     void addFavorite();
     void deleteSelectedFavorite();
     void clearFavoriteSelection();
-    bool rewriteFavorites();
+    // Reports a rewrite of the favorites that did not reach the file.
+    void reportFavoritesWrite(Favorites::WriteResult result);
 
     // --- Routing-only operations ----------------------------------------------------------
     void takeInputFromCombo();
@@ -126,27 +139,17 @@ public:
     void chooseOutputFile();
     void showContextMenu(int x, int y);
     void refreshForm();
+    EventResult onPaint();          // the icon while minimised
+    EventResult onQueryDragIcon();  // the icon handle
 
     // --- Shell actions and small dialogs -------------------------------------------------
     void openInput();
     void openOutput();
-    void editEnvFile(const std::string& relativeName);
+    void editEnvFile(const char* relativeName);
     void openOnlineHelp();
     void showCommand();
     void showAbout();
 
-    // --- State ---------------------------------------------------------------------------
-    JobOptions options;
-    std::string ProgramDir;
-    std::string EnginePath;
-    ListFile inputHistory;
-    ListFile outputHistory;
-    int32_t BaseDictionaryCount = 0;
-    int32_t AddedDictionaryCount = 0;
-    std::optional<ModStamp> dictStamp;
-    std::optional<ModStamp> favoriteStamp;
-
-private:
     // Makes `input` the job's input and proposes an output from it, as every way of picking
     // an input does.
     void takeInput(const std::string& input);
@@ -154,16 +157,19 @@ private:
     void reportFileError(const char* pattern, const std::string& path);
     // Ends the dialog after the missing-file message for `path`.
     void endForMissingFile(const std::string& path);
-    // Reads favorites pairs from an open file into the two lists.
-    void readFavoritePairs(ListFile& file);
     // Shell open of a full path, with the word-processor fallback.
     void shellOpenWithFallback(const std::string& path);
 
     Platform& platform_;
     MainWindowHost* host_ = nullptr;
-};
 
-// The project's home page, opened by the online help and shown in the about box.
-inline constexpr const char kHomePageUrl[] = VOKANTI_HOME_PAGE;
+    JobOptions options;
+    std::string ProgramDir;
+    std::string EnginePath;
+    History inputHistory;
+    History outputHistory;
+    DictionaryList dictionaryList;
+    Favorites favorites;
+};
 
 }  // namespace vokanti

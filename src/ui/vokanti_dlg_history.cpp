@@ -1,53 +1,22 @@
 // Program directory, the two history files and their lists, and the horizontal extent of
 // the visible list boxes.
-#include <algorithm>
-#include <vector>
-
 #include "core/control_ids.h"
+#include "core/env_files.h"
 #include "core/messages.h"
-#include "core/paths.h"
 #include "core/text.h"
+#include "lists/program_dir.h"
 #include "ui/vokanti_dlg.h"
 
 namespace vokanti {
 
 namespace {
-
-constexpr char kInputHistoryName[] = "env/in_history.txt";
-constexpr char kOutputHistoryName[] = "env/out_history.txt";
-constexpr char kEngineName[] = "vokan.exe";
 // Room left on the right of the longest entry of a list box, in pixels.
 constexpr int kExtentMargin = 10;
-
-// Drive and directory of a full file name with forward slashes: everything up to and
-// including the last "/". The whole directory is kept, however long: the path splitter
-// cuts its parts to 255 bytes, which would break a deep program directory.
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// Reads every entry of an open list file, in file order.
-std::vector<std::string> readAllEntries(ListFile& file) {
-    std::vector<std::string> entries;
-    std::string line;
-    while (file.readLine(line)) entries.push_back(line);
-    return entries;
-}
-
-// Opens a history file as start-up does: kept as it is when it exists, created empty
-// otherwise. True when the file was opened with its old content (so it is to be read).
-bool openHistory(ListFile& file, const std::string& path) {
-    if (file.open(path, OpenMode::ReadWrite)) return true;
-    file.open(path, OpenMode::Create);
-    return false;
-}
-
 }  // namespace
 
 bool CVokantiDlg::resolveProgramDir() {
-    ProgramDir = directoryOf(normalizePath(platform_.process.moduleFileName()));
-    EnginePath = ProgramDir + kEngineName;
+    ProgramDir = programDirOf(platform_.process.moduleFileName());
+    EnginePath = ProgramDir + env::kEngine;
     // Without its own directory the program would look for the engine in whatever the
     // current directory is.
     if (ProgramDir.empty() || !platform_.files.exists(EnginePath)) {
@@ -55,10 +24,6 @@ bool CVokantiDlg::resolveProgramDir() {
         return false;
     }
     return true;
-}
-
-std::string CVokantiDlg::envPath(const std::string& relativeName) const {
-    return ProgramDir + relativeName;
 }
 
 void CVokantiDlg::reportFileError(const char* pattern, const std::string& path) {
@@ -71,28 +36,27 @@ void CVokantiDlg::endForMissingFile(const std::string& path) {
 }
 
 void CVokantiDlg::loadHistories() {
-    // The lists show the newest entry first: the file's entries are appended in reverse
-    // order in one pass, which costs time in proportion to their number.
+    // A history that could be neither opened nor created (another running instance holds
+    // it) starts empty, and nothing is recorded to it. One that could not be read is
+    // reported, starts empty, and is not written to either: where its lines end is unknown.
     form_.clearEntries(IDC_INPUT);
     form_.clearEntries(IDC_HISTORY_LIST);
-    if (openHistory(inputHistory, envPath(kInputHistoryName))) {
-        std::vector<std::string> entries = readAllEntries(inputHistory);
-        std::reverse(entries.begin(), entries.end());
-        form_.appendEntries(IDC_INPUT, entries);
-        form_.appendEntries(IDC_HISTORY_LIST, entries);
+    if (inputHistory.load(envPath(env::kInputHistory)) == History::LoadResult::ReadFailed) {
+        reportFileError(text::kFileReadFailed, inputHistory.path());
     }
+    const std::vector<std::string> inputs = inputHistory.newestFirst();
+    form_.appendEntries(IDC_INPUT, inputs);
+    form_.appendEntries(IDC_HISTORY_LIST, inputs);
+
     form_.clearEntries(IDC_OUTPUT);
-    if (openHistory(outputHistory, envPath(kOutputHistoryName))) {
-        std::vector<std::string> entries = readAllEntries(outputHistory);
-        std::reverse(entries.begin(), entries.end());
-        form_.appendEntries(IDC_OUTPUT, entries);
+    if (outputHistory.load(envPath(env::kOutputHistory)) == History::LoadResult::ReadFailed) {
+        reportFileError(text::kFileReadFailed, outputHistory.path());
     }
-    // A history that could be neither opened nor created (another running instance holds
-    // it) stays closed: its lists start empty and nothing is recorded to it.
+    form_.appendEntries(IDC_OUTPUT, outputHistory.newestFirst());
 }
 
 bool CVokantiDlg::recordInputHistory(const std::string& text) {
-    if (inputHistory.isOpen() && !(inputHistory.seekToEnd() && inputHistory.writeLine(text))) {
+    if (inputHistory.record(text) == History::RecordResult::WriteFailed) {
         reportFileError(text::kFileWriteFailed, inputHistory.path());
         return false;
     }
@@ -103,7 +67,7 @@ bool CVokantiDlg::recordInputHistory(const std::string& text) {
 }
 
 bool CVokantiDlg::recordOutputHistory(const std::string& text) {
-    if (outputHistory.isOpen() && !(outputHistory.seekToEnd() && outputHistory.writeLine(text))) {
+    if (outputHistory.record(text) == History::RecordResult::WriteFailed) {
         reportFileError(text::kFileWriteFailed, outputHistory.path());
         return false;
     }
@@ -116,46 +80,48 @@ void CVokantiDlg::closeHistories() {
     outputHistory.close();
 }
 
+// A history file that cannot be removed is reported and the clearing stops there: that
+// history is read again and shown as the file still holds it, and the other one is left
+// as it was.
 void CVokantiDlg::clearHistory() {
     form_.clearEntries(IDC_INPUT);
     form_.clearEntries(IDC_OUTPUT);
     form_.clearEntries(IDC_HISTORY_LIST);
-    updateHorizontalExtent(IDC_HISTORY_LIST);
-    closeHistories();
-
-    const std::string inputPath = envPath(kInputHistoryName);
-    const std::string outputPath = envPath(kOutputHistoryName);
-    for (const std::string& path : {inputPath, outputPath}) {
-        // A file that is already gone needs no removal.
-        if (!platform_.files.remove(path) && platform_.files.exists(path)) {
-            reportFileError(text::kFileRemoveFailed, path);
-            // Keep recording the next jobs: reopen both files as they now are.
-            openHistory(inputHistory, inputPath);
-            openHistory(outputHistory, outputPath);
-            return;
+    bool stopped = false;
+    for (History* history : {&inputHistory, &outputHistory}) {
+        if (stopped) break;
+        switch (history->clear()) {
+            case History::ClearResult::Cleared: break;
+            case History::ClearResult::CreateFailed:
+                reportFileError(text::kFileCreateFailed, history->path());
+                break;
+            case History::ClearResult::RemoveFailed:
+                reportFileError(text::kFileRemoveFailed, history->path());
+                stopped = true;
+                break;
         }
     }
-    if (!inputHistory.open(inputPath, OpenMode::Create)) {
-        reportFileError(text::kFileCreateFailed, inputPath);
+    if (stopped) {
+        const std::vector<std::string> inputs = inputHistory.newestFirst();
+        form_.appendEntries(IDC_INPUT, inputs);
+        form_.appendEntries(IDC_HISTORY_LIST, inputs);
+        form_.appendEntries(IDC_OUTPUT, outputHistory.newestFirst());
     }
-    if (!outputHistory.open(outputPath, OpenMode::Create)) {
-        reportFileError(text::kFileCreateFailed, outputPath);
-    }
+    updateHorizontalExtent(IDC_HISTORY_LIST);
 }
 
 void CVokantiDlg::takeInputFromHistory() {
     const int selected = form_.selection(IDC_HISTORY_LIST);
-    if (selected >= 0) takeInput(form_.entry(IDC_HISTORY_LIST, selected));
+    if (selected >= 0 && static_cast<size_t>(selected) < inputHistory.size()) {
+        takeInput(inputHistory.newest(static_cast<size_t>(selected)));
+    }
 }
 
+// The longest entry (in bytes) comes from the list's model: nothing is read back out of
+// the control, so the cost does not grow with the number of entries.
 void CVokantiDlg::updateHorizontalExtent(int listId) {
-    // The longest entry in bytes; of equally long entries the first one counts.
-    std::string longest;
-    const int count = form_.entryCount(listId);
-    for (int i = 0; i < count; ++i) {
-        std::string entry = form_.entry(listId, i);
-        if (entry.size() > longest.size()) longest = std::move(entry);
-    }
+    const std::string& longest =
+        listId == IDC_HISTORY_LIST ? inputHistory.longest() : favorites.longestTitle();
     form_.setHorizontalExtent(listId, form_.textWidth(listId, longest) + kExtentMargin);
 }
 

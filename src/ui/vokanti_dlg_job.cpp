@@ -3,18 +3,14 @@
 #include "core/messages.h"
 #include "core/paths.h"
 #include "core/result_message.h"
+#include "core/text.h"
 #include "ui/vokanti_dlg.h"
 
 namespace vokanti {
 
-namespace {
-// The platform's limit counts the terminating NUL too.
-constexpr size_t kMaxEngineCommandLine = kMaxCommandLine - 1;
-}  // namespace
-
 void CVokantiDlg::runJob() {
     const std::string commandLine = buildCommandLine();
-    if (commandLine.size() > kMaxEngineCommandLine) {
+    if (characterCount(commandLine) > kMaxCommandLine) {
         platform_.prompts.resultBox(text::kCommandLineTooLong);
         return;
     }

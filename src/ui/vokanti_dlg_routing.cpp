@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/control_ids.h"
+#include "core/env_files.h"
 #include "core/messages.h"
 #include "core/paths.h"
 #include "ui/vokanti_dlg.h"
@@ -18,57 +19,28 @@ EventResult call(CVokantiDlg& dlg, const DialogEvent&) {
     return {true, 0};
 }
 
-template <const char* relativeName>
-EventResult edit(CVokantiDlg& dlg, const DialogEvent&) {
-    dlg.editEnvFile(relativeName);
+// Adapts an operation taking one fixed text (an env/ file name) to a message-map handler.
+template <void (CVokantiDlg::*operation)(const char*), const char* argument>
+EventResult callWith(CVokantiDlg& dlg, const DialogEvent&) {
+    (dlg.*operation)(argument);
     return {true, 0};
 }
-
-EventResult onSysCommand(CVokantiDlg& dlg, const DialogEvent& event) {
-    if ((event.sysCommand & 0xFFF0u) == IDM_ABOUTBOX) {
-        dlg.showAbout();
-        return {true, 0};
-    }
-    return {};  // move, minimise, close and the rest: the platform's own processing
-}
-
-EventResult onContextMenu(CVokantiDlg& dlg, const DialogEvent& event) {
-    dlg.showContextMenu(event.x, event.y);
-    return {true, 0};
-}
-
-EventResult onTabChange(CVokantiDlg& dlg, const DialogEvent&) {
-    dlg.applyListTab();
-    return {true, 0};
-}
-
-constexpr char kIgnoreFile[] = "env/ignore.txt";
-constexpr char kReplaceFile[] = "env/replace.txt";
-constexpr char kSymbolFile[] = "env/symbol.txt";
-constexpr char kDictFile[] = "env/dict.txt";
-constexpr char kFavoriteFile[] = "env/favorite.txt";
-constexpr char kStyleFile[] = "env/style.css";
-constexpr char kWebDictFile[] = "env/webdict.txt";
-
-constexpr char kInputFilter[] =
-    "vokan Input File (*.txt; *.html; *.htm) |*.txt; *.html; *.htm|全てのファイル (*.*)|*.*||";
-constexpr char kOutputFilter[] =
-    "vokan Output File (*.vkndb5s; *.csv, *.html, *.htm) |*.vkndb5s; *.csv; *.html; *.htm|"
-    "全てのファイル (*.*)|*.*||";
 
 }  // namespace
 
-// Searched in order; the first entry that matches handles the event. OK and Cancel have no
-// entry: they fall to the framework's onOK() and onCancel().
 const std::vector<MessageMapEntry>& CVokantiDlg::messageMap() {
     using D = CVokantiDlg;
+    using E = DialogEvent;
     constexpr auto Cmd = EventKind::Command;
     static const std::vector<MessageMapEntry> map = {
-        {EventKind::SysCommand, 0, 0, onSysCommand},
-        {EventKind::Paint, 0, 0,
-         [](D& d, const DialogEvent&) { return d.onPaint(); }},
-        {EventKind::QueryDragIcon, 0, 0,
-         [](D& d, const DialogEvent&) { return d.onQueryDragIcon(); }},
+        {EventKind::SysCommand, 0, 0,
+         [](D& d, const E& e) -> EventResult {
+             if ((e.sysCommand & 0xFFF0u) != IDM_ABOUTBOX) return {};  // the platform's own
+             d.showAbout();
+             return {true, 0};
+         }},
+        {EventKind::Paint, 0, 0, [](D& d, const E&) { return d.onPaint(); }},
+        {EventKind::QueryDragIcon, 0, 0, [](D& d, const E&) { return d.onQueryDragIcon(); }},
         {Cmd, kClicked, IDC_NO_IGNORE, call<&D::applyIgnoreListRule>},
         {Cmd, kClicked, IDC_BROWSE_INPUT, call<&D::chooseInputFile>},
         {Cmd, kClicked, IDC_BROWSE_OUTPUT, call<&D::chooseOutputFile>},
@@ -81,7 +53,7 @@ const std::vector<MessageMapEntry>& CVokantiDlg::messageMap() {
         {Cmd, kClicked, IDC_ADD_DICTIONARY, call<&D::addTypedDictionary>},
         {Cmd, kComboSelChange, IDC_INPUT, call<&D::takeInputFromCombo>},
         {Cmd, kComboDropDown, IDC_DICTIONARY, call<&D::reloadDictionaryListIfChanged>},
-        {EventKind::Notify, kTabSelChange, IDC_LIST_TABS, onTabChange},
+        {EventKind::Notify, kTabSelChange, IDC_LIST_TABS, call<&D::applyListTab>},
         {Cmd, kListDoubleClick, IDC_HISTORY_LIST, call<&D::takeInputFromHistory>},
         {Cmd, kListDoubleClick, IDC_FAVORITE_LIST, call<&D::takeInputFromFavorite>},
         {Cmd, kClicked, IDC_OPEN_INPUT, call<&D::openInput>},
@@ -91,14 +63,15 @@ const std::vector<MessageMapEntry>& CVokantiDlg::messageMap() {
         {Cmd, kClicked, ID_SETTINGS_LOAD, call<&D::loadSettings>},
         {Cmd, kClicked, ID_SETTINGS_SAVE, call<&D::saveSettings>},
         {Cmd, kClicked, ID_HISTORY_CLEAR, call<&D::clearHistory>},
-        {Cmd, kClicked, ID_EDIT_FAVORITES, edit<kFavoriteFile>},
-        {Cmd, kClicked, ID_EDIT_IGNORE, edit<kIgnoreFile>},
-        {Cmd, kClicked, ID_EDIT_REPLACE, edit<kReplaceFile>},
-        {Cmd, kClicked, ID_EDIT_SYMBOL, edit<kSymbolFile>},
+        {Cmd, kClicked, ID_EDIT_FAVORITES, callWith<&D::editEnvFile, env::kFavorites>},
+        {Cmd, kClicked, ID_EDIT_IGNORE, callWith<&D::editEnvFile, env::kIgnore>},
+        {Cmd, kClicked, ID_EDIT_REPLACE, callWith<&D::editEnvFile, env::kReplace>},
+        {Cmd, kClicked, ID_EDIT_SYMBOL, callWith<&D::editEnvFile, env::kSymbol>},
         {Cmd, kClicked, ID_ABOUT, call<&D::showAbout>},
         {Cmd, kClicked, ID_ONLINE_HELP, call<&D::openOnlineHelp>},
-        {EventKind::ContextMenu, 0, 0, onContextMenu},
-        {Cmd, kClicked, ID_EDIT_DICTLIST, edit<kDictFile>},
+        {EventKind::ContextMenu, 0, 0,
+         [](D& d, const E& e) { return d.showContextMenu(e.x, e.y), EventResult{true, 0}; }},
+        {Cmd, kClicked, ID_EDIT_DICTLIST, callWith<&D::editEnvFile, env::kDictionaryList>},
         {Cmd, kClicked, IDC_CUT, call<&D::applyCutRule>},
         {Cmd, kClicked, ID_SELECT_INPUT, call<&D::chooseInputFile>},
         {Cmd, kClicked, ID_SELECT_OUTPUT, call<&D::chooseOutputFile>},
@@ -112,8 +85,8 @@ const std::vector<MessageMapEntry>& CVokantiDlg::messageMap() {
         {Cmd, kClicked, ID_SHOW_COMMAND, call<&D::showCommand>},
         {Cmd, kClicked, IDC_OUTPUT_HTML1, call<&D::reproposeIfOutputSet>},
         {Cmd, kClicked, IDC_OUTPUT_HTML2, call<&D::reproposeIfOutputSet>},
-        {Cmd, kClicked, ID_EDIT_STYLE, edit<kStyleFile>},
-        {Cmd, kClicked, ID_EDIT_WEBDICT, edit<kWebDictFile>},
+        {Cmd, kClicked, ID_EDIT_STYLE, callWith<&D::editEnvFile, env::kStyle>},
+        {Cmd, kClicked, ID_EDIT_WEBDICT, callWith<&D::editEnvFile, env::kWebDict>},
         {Cmd, kClicked, IDC_NO_DICT, call<&D::applyNoDictPreset>},
     };
     return map;
@@ -163,8 +136,7 @@ bool CVokantiDlg::initDialog() {
     updateHorizontalExtent(IDC_HISTORY_LIST);
     updateHorizontalExtent(IDC_FAVORITE_LIST);
 
-    form_.appendEntry(IDC_LIST_TABS, "お気に入り");
-    form_.appendEntry(IDC_LIST_TABS, "入力履歴");
+    form_.appendEntries(IDC_LIST_TABS, {text::kFavoritesTab, text::kHistoryTab});
     form_.setSelection(IDC_LIST_TABS, 0);
     if (host_) host_->placeListTabs();
     form_.setVisible(IDC_FAVORITE_LIST, true);
@@ -184,7 +156,9 @@ void CVokantiDlg::onCancel() { exitDialog(); }
 
 void CVokantiDlg::takeInputFromCombo() {
     const int selected = form_.selection(IDC_INPUT);
-    if (selected >= 0) takeInput(form_.entry(IDC_INPUT, selected));
+    if (selected >= 0 && static_cast<size_t>(selected) < inputHistory.size()) {
+        takeInput(inputHistory.newest(static_cast<size_t>(selected)));
+    }
 }
 
 void CVokantiDlg::takeInput(const std::string& input) {
@@ -196,13 +170,13 @@ void CVokantiDlg::takeInput(const std::string& input) {
 }
 
 void CVokantiDlg::chooseInputFile() {
-    const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, kInputFilter, true});
+    const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, text::kInputFilter, true});
     if (chosen) takeInput(normalizePath(*chosen));
 }
 
 void CVokantiDlg::chooseOutputFile() {
     // An open dialog without the must-exist option, so a new name is accepted.
-    const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, kOutputFilter, false});
+    const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, text::kOutputFilter, false});
     if (!chosen) return;
     if (!readForm()) return;
     options.output = normalizePath(*chosen);

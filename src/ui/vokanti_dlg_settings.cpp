@@ -1,10 +1,9 @@
 // The main dialog's form exchange, settings profile, option rules, output naming and
 // engine command line.
-#include <algorithm>
-
 #include "core/command_line.h"
 #include "core/control_ids.h"
 #include "core/exchange.h"
+#include "core/integer_text.h"
 #include "core/messages.h"
 #include "core/output_name.h"
 #include "core/paths.h"
@@ -16,7 +15,7 @@ namespace vokanti {
 
 bool CVokantiDlg::doDataExchange(bool save) {
     if (!save) {
-        writeExchange(form_, options);
+        writeExchange(form_, options, *this);
         return true;
     }
     const std::optional<int> rejected = readExchange(form_, options);
@@ -30,16 +29,26 @@ bool CVokantiDlg::readForm() { return doDataExchange(true); }
 
 void CVokantiDlg::writeForm() { doDataExchange(false); }
 
+// The combo boxes show the models' entries in the models' order.
+int CVokantiDlg::findEqualEntry(int id, const std::string& text) const {
+    switch (id) {
+        case IDC_INPUT: return inputHistory.findEqual(text);
+        case IDC_OUTPUT: return outputHistory.findEqual(text);
+        case IDC_DICTIONARY: return dictionaryList.findEqual(text);
+        default: return -1;
+    }
+}
+
 void CVokantiDlg::loadSettings() {
-    ProfileStore& profile = platform_.profile;
+    // A value with no number at its start (or a missing key) gives the default.
+    const auto readInt = [this](const char* key, int32_t fallback) {
+        return parseProfileInt(platform_.profile.readText(kProfileSection, key)).value_or(fallback);
+    };
     for (const CheckKey& k : checkKeysLoadOrder()) {
-        const int32_t value = profile.readInt(kProfileSection, k.key, k.defaultOn ? 1 : 0);
-        form_.setChecked(k.controlId, value != 0);
+        form_.setChecked(k.controlId, readInt(k.key, k.defaultOn ? 1 : 0) != 0);
     }
     const JobOptions defaults;
-    for (const IntKey& k : intKeys()) {
-        options.*k.field = profile.readInt(kProfileSection, k.key, defaults.*k.field);
-    }
+    for (const IntKey& k : intKeys()) options.*k.field = readInt(k.key, defaults.*k.field);
     writeForm();
     applyOptionRules();
 }
@@ -131,15 +140,11 @@ void CVokantiDlg::onDownloadOnlyClicked() {
 
 std::string CVokantiDlg::buildCommandLine() {
     readForm();  // a rejected number leaves the value read before, and the job goes on
+    const Switches switches = readSwitches(form_);
+    clampForEngine(switches, options);
     // Only the dictionaries added in this run travel on the command line; the entries that
     // came from env/dict.txt are the engine's own.
-    std::vector<std::string> added;
-    const int end = std::min(BaseDictionaryCount + AddedDictionaryCount,
-                             form_.entryCount(IDC_DICTIONARY));
-    for (int i = std::max(BaseDictionaryCount, 0); i < end; ++i) {
-        added.push_back(form_.entry(IDC_DICTIONARY, i));
-    }
-    return engineCommandLine(EnginePath, readSwitches(form_), options, added);
+    return engineCommandLine(EnginePath, switches, options, dictionaryList.added());
 }
 
 }  // namespace vokanti

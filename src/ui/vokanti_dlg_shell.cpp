@@ -1,6 +1,7 @@
 // Opening the input, the output, the env/ files and the help page through the desktop shell,
 // the command viewer and the about box.
 #include "core/messages.h"
+#include "ui/home_page.h"
 #include "ui/vokanti_dlg.h"
 
 namespace vokanti {
@@ -32,11 +33,11 @@ void CVokantiDlg::openOutput() {
     shellOpenWithFallback(options.output);
 }
 
-void CVokantiDlg::editEnvFile(const std::string& relativeName) {
+void CVokantiDlg::editEnvFile(const char* relativeName) {
     shellOpenWithFallback(envPath(relativeName));
 }
 
-void CVokantiDlg::openOnlineHelp() { platform_.shell.open(kHomePageUrl, "", ""); }
+void CVokantiDlg::openOnlineHelp() { platform_.shell.open(VOKANTI_HOME_PAGE, "", ""); }
 
 void CVokantiDlg::showCommand() {
     platform_.prompts.showText(text::kCommandCaption, buildCommandLine());

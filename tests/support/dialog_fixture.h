@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "core/control_ids.h"
-#include "core/memory_form.h"
 #include "core/messages.h"
 #include "platform/posix/posix_file_system.h"
+#include "support/dialog_access.h"
 #include "support/fakes.h"
 #include "support/faulty_file_system.h"
+#include "support/main_dialog_controls.h"
+#include "support/memory_form.h"
 #include "support/temp_dir.h"
-#include "ui/main_dialog_controls.h"
 #include "ui/vokanti_dlg.h"
 
 namespace vokanti::testing {
@@ -51,11 +52,7 @@ protected:
         return std::filesystem::exists(programDir() + relative);
     }
     // The entries of a list, top first.
-    Entries entries(int id) const {
-        Entries out;
-        for (int i = 0; i < form.entryCount(id); ++i) out.push_back(form.entry(id, i));
-        return out;
-    }
+    Entries entries(int id) const { return form.entries(id); }
 
     TempDir dir;
     MemoryForm form;
@@ -66,7 +63,8 @@ protected:
     FakeShell shell;
     FakePrompts prompts;
     Platform platform{profile, faulty, process, shell, prompts};
-    CVokantiDlg dlg{form, platform};
+    CVokantiDlg dialog{form, platform};
+    DialogAccess dlg{dialog};
 };
 
 }  // namespace vokanti::testing

@@ -16,17 +16,17 @@ namespace vokanti::testing {
 
 class FakeProfile : public ProfileStore {
 public:
-    int32_t readInt(const char* section, const char* key, int32_t fallback) override {
+    std::string readText(const char* section, const char* key) override {
         EXPECT_STREQ(section, "Vokanti");
-        return values.count(key) ? values[key] : fallback;
+        return values.count(key) ? values[key] : std::string();
     }
     bool writeInt(const char* section, const char* key, int32_t value) override {
         EXPECT_STREQ(section, "Vokanti");
-        values[key] = value;
+        values[key] = std::to_string(value);
         writes.push_back(key);
         return writesSucceed;
     }
-    std::map<std::string, int32_t> values;  // by key, in the one section
+    std::map<std::string, std::string> values;  // by key, in the one section
     std::vector<std::string> writes;        // keys in the order written
     bool writesSucceed = true;
 };

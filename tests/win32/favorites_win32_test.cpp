@@ -4,16 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
-#include "core/memory_form.h"
-#include "core/messages.h"
-#include "core/text.h"
+#include "lists/favorites.h"
 #include "platform/win32/file_system_win32.h"
-#include "support/fakes.h"
-#include "ui/main_dialog_controls.h"
-#include "ui/vokanti_dlg.h"
 #include "win32/support/scratch_dir.h"
 
 namespace vokanti::testing {
@@ -23,54 +17,32 @@ constexpr char kOld[] = "Times\r\nC:/news/times.html\r\n";
 
 TEST(FavoritesWin32, RewritesReplaceTheFileWholeOrLeaveItAsItWas) {
     ScratchDir dir;
-    dir.makeDir("env");
-    dir.write("env\\favorite.txt", kOld);
-    MemoryForm form;
-    addMainDialogControls(form);
-    FakeProfile profile;
+    dir.write("favorite.txt", kOld);
+    const std::string path = dir.file("favorite.txt");
     FileSystemWin32 files;
-    FakeProcess process;
-    FakeShell shell;
-    FakePrompts prompts;
-    Platform platform{profile, files, process, shell, prompts};
-    CVokantiDlg dlg{form, platform};
-    dlg.ProgramDir = dir.path() + "/";
-    std::replace(dlg.ProgramDir.begin(), dlg.ProgramDir.end(), '\\', '/');
-    const std::string favorites = dlg.ProgramDir + "env/favorite.txt";
-    const std::string failed = formatText(text::kFileWriteFailed, favorites);
-    dlg.writeForm();
-    dlg.loadFavorites();
-    auto add = [&](const char* title, const char* location) {
-        form.setText(IDC_INPUT, location);
-        prompts.titleAnswer = std::string(title);
-        dlg.addFavorite();
-    };
-
+    Favorites favorites(files);
+    ASSERT_EQ(favorites.load(path), Favorites::LoadResult::Loaded);
     {
-        auto holder = files.open(favorites, OpenMode::Read);
+        auto holder = files.open(path, OpenMode::Read);
         ASSERT_NE(holder, nullptr);
-        add("New", "C:/new.txt");
+        EXPECT_EQ(favorites.add("New", "C:/new.txt"), Favorites::WriteResult::WriteFailed);
     }
-    EXPECT_EQ(dir.read("env\\favorite.txt"), kOld);
-    EXPECT_EQ(prompts.results, std::vector<std::string>{failed});
+    EXPECT_EQ(dir.read("favorite.txt"), kOld);
     // Released: the next change writes the whole list, the earlier addition included.
-    add("More", "C:/more.txt");
-    EXPECT_EQ(dir.read("env\\favorite.txt"),
-              std::string(kOld) + "New\r\nC:/new.txt\r\nMore\r\nC:/more.txt\r\n");
-    EXPECT_EQ(dlg.favoriteStamp, files.modStamp(favorites));
-    EXPECT_FALSE(dir.exists("env\\favorite.txt.new"));
+    EXPECT_EQ(favorites.add("More", "C:/more.txt"), Favorites::WriteResult::Written);
+    EXPECT_EQ(dir.read("favorite.txt"), std::string(kOld) + "New\r\nC:/new.txt\r\nMore\r\nC:/more.txt\r\n");
+    EXPECT_EQ(favorites.stamp(), files.modStamp(path));
+    EXPECT_FALSE(dir.exists("favorite.txt.new"));
 
     // A read-only file is read all the same, and never replaced.
-    dir.write("env\\favorite.txt", kOld);
-    ASSERT_TRUE(SetFileAttributesA(favorites.c_str(), FILE_ATTRIBUTE_READONLY));
-    form.clearEntries(IDC_FAVORITE_LIST);
-    form.clearEntries(IDC_FAVORITE_LOCATIONS);
-    dlg.loadFavorites();
-    EXPECT_EQ(form.entry(IDC_FAVORITE_LOCATIONS, 0), "C:/news/times.html");
-    add("New", "C:/new.txt");
-    EXPECT_EQ(dir.read("env\\favorite.txt"), kOld);
-    EXPECT_EQ(prompts.results, (std::vector<std::string>{failed, failed}));
-    EXPECT_FALSE(dir.exists("env\\favorite.txt.new"));
+    dir.write("favorite.txt", kOld);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_EQ(favorites.load(path), Favorites::LoadResult::Loaded);
+    EXPECT_EQ(favorites.locations(), std::vector<std::string>{"C:/news/times.html"});
+    EXPECT_EQ(favorites.add("New", "C:/new.txt"), Favorites::WriteResult::WriteFailed);
+    EXPECT_EQ(dir.read("favorite.txt"), kOld);
+    EXPECT_FALSE(dir.exists("favorite.txt.new"));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

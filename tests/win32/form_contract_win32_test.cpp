@@ -44,6 +44,29 @@ public:
         return GetDlgCtrlID(lstrcmpiA(name, "ComboBox") == 0 ? GetParent(focus) : focus);
     }
 
+    // Read in wide characters (the version 6 controls overrun a fixed buffer with the ANSI
+    // messages) and converted to the ANSI code page, as the user sees them.
+    Entries entries(int id) override {
+        HWND control = GetDlgItem(window_, id);
+        char name[32] = {};
+        GetClassNameA(control, name, sizeof name);
+        const bool combo = lstrcmpiA(name, "ComboBox") == 0;
+        const UINT count = combo ? CB_GETCOUNT : LB_GETCOUNT;
+        const UINT length = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
+        const UINT text = combo ? CB_GETLBTEXT : LB_GETTEXT;
+        Entries out;
+        for (LRESULT i = 0, n = SendMessageW(control, count, 0, 0); i < n; ++i) {
+            std::wstring wide(static_cast<size_t>(SendMessageW(control, length, i, 0)) + 1, L'\0');
+            const int chars = static_cast<int>(SendMessageW(control, text, i, reinterpret_cast<LPARAM>(wide.data())));
+            std::string ansi(static_cast<size_t>(chars) * 2 + 1, '\0');
+            const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, ansi.data(),
+                                                  static_cast<int>(ansi.size()), nullptr, nullptr);
+            ansi.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
+            out.push_back(ansi);
+        }
+        return out;
+    }
+
 private:
     HWND window_ = nullptr;
     Win32Form form_;

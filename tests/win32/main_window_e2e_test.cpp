@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "version.h"
+
 #include <fstream>
 #include <string>
 #include <vector>
@@ -39,7 +41,7 @@ TEST_F(RunningProgram, StartsWithTheFavoritesTabTheDefaultNumbersAndTheFocusInTh
     app.sync();
     char caption[64] = {};
     GetWindowTextA(app.mainWindow(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Vokanti Version 2.3.0");
+    EXPECT_STREQ(caption, VOKANTI_CAPTION);
     EXPECT_EQ(SendMessageA(app.control(IDC_LIST_TABS), TCM_GETCURSEL, 0, 0), 0);
     for (const auto& [id, text] : {std::pair{IDC_IGNORE_LONG, "30"}, {IDC_IGNORE_SHORT, "2"},
                                    {IDC_QUESTION_NUM, "20"}, {IDC_CUT_LENGTH, "40"}}) {

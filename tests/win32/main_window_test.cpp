@@ -14,6 +14,7 @@
 
 #include "platform/win32/file_system_win32.h"
 #include "ui/win32/prompts_win32.h"
+#include "support/dialog_access.h"
 #include "support/fakes.h"
 #include "ui/vokanti_dlg.h"
 #include "ui/win32/list_tabs_layout.h"
@@ -175,6 +176,30 @@ TEST_F(MainWindowTest, StartUpAddsTheAboutEntryIconsPicturesTipsAndPlacesTheList
                   EXPECT_TRUE(IsIconic(hwnd) && window.paintMinimisedIcon());
               }),
               kResultCancel);
+}
+
+// The lists hold their texts in wide characters, which bytes that are not valid Shift-JIS
+// do not survive; the favorites file is written from the model, so they do.
+TEST_F(MainWindowTest, FavoritesAddedAndDeletedOnRealListsKeepEveryOtherLineByteForByte) {
+    // "日本語" and "C:/文書/メモ.txt" in UTF-8, as an editor may save the file.
+    const std::string utf8 =
+        "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\r\n"
+        "C:/\xE6\x96\x87\xE6\x9B\xB8/\xE3\x83\xA1\xE3\x83\xA2.txt\r\n";
+    const std::string lone = "Odd\x83\r\nC:/odd.txt\r\n";  // a title ending in a lead byte
+    dir.write("env\\favorite.txt", "\xEF\xBB\xBF" + utf8 + lone);
+    DialogAccess access(dlg);
+    run([&](HWND) {
+        form.setText(IDC_INPUT, "C:/new.txt");
+        prompts.titleAnswer = std::string("New");
+        access.addFavorite();
+        EXPECT_EQ(dir.read("env\\favorite.txt"), "\xEF\xBB\xBF" + utf8 + lone + "New\r\nC:/new.txt\r\n");
+        for (const std::string& left : {"\xEF\xBB\xBF" + utf8 + lone, lone}) {
+            form.setSelection(IDC_FAVORITE_LIST, left == lone ? 0 : 2);
+            access.deleteSelectedFavorite();
+            EXPECT_EQ(dir.read("env\\favorite.txt"), left);
+        }
+    });
+    EXPECT_TRUE(prompts.results.empty());
 }
 
 TEST(ListTabsLayout, ScalesWithTheDisplayAndKeepsTheListsInsideTheTabControl) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "version.h"
+
 #include <cstring>
 #include <set>
 #include <string>
@@ -121,7 +123,7 @@ TEST(Resources, VersionResourceSays230) {
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_TRUE(fixed->dwFileVersionMS == 0x00020003u && fixed->dwFileVersionLS == 0u);
     EXPECT_EQ(fixed->dwProductVersionMS, 0x00020003u);
-    for (const auto& [name, value] : {std::pair{"FileVersion", "2.3.0"}, {"ProductName", "Vokanti"}}) {
+    for (const auto& [name, value] : {std::pair{"FileVersion", VOKANTI_VERSION_TEXT}, {"ProductName", "Vokanti"}}) {
         char* text = nullptr;
         ASSERT_TRUE(VerQueryValueA(block.data(), (std::string("\\StringFileInfo\\041103a4\\") + name).c_str(),
                                    reinterpret_cast<void**>(&text), &length));

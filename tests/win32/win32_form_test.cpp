@@ -29,7 +29,6 @@ TEST(Win32Form, FillingAHundredThousandEntriesTakesAMomentNotMinutes) {
         form.appendEntries(id, texts);
         EXPECT_LT(GetTickCount() - start, 10000u) << id;
         EXPECT_EQ(form.entryCount(id), 100000);
-        EXPECT_EQ(form.entry(id, 99999), texts.back());
     }
     form.detach();
     DestroyWindow(dialog);

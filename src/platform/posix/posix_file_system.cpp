@@ -15,7 +15,9 @@ namespace {
 class PosixFile : public RawFile {
 public:
     explicit PosixFile(int fd) : fd_(fd) {}
-    ~PosixFile() override { ::close(fd_); }  // closing releases the lock
+    ~PosixFile() override { close(); }
+    PosixFile(const PosixFile&) = delete;
+    PosixFile& operator=(const PosixFile&) = delete;
 
     long read(char* buffer, size_t size) override {
         for (;;) {
@@ -38,10 +40,25 @@ public:
         return true;
     }
 
-    bool seekToEnd() override { return ::lseek(fd_, 0, SEEK_END) >= 0; }
+    std::optional<uint64_t> seekToEnd() override {
+        const off_t end = ::lseek(fd_, 0, SEEK_END);
+        if (end < 0) return std::nullopt;
+        return static_cast<uint64_t>(end);
+    }
 
     bool truncate(uint64_t size) override {
-        return ::ftruncate(fd_, static_cast<off_t>(size)) == 0 && seekToEnd();
+        return ::ftruncate(fd_, static_cast<off_t>(size)) == 0 &&
+               ::lseek(fd_, static_cast<off_t>(size), SEEK_SET) >= 0;
+    }
+
+    bool flush() override { return ::fsync(fd_) == 0; }
+
+    // Closing releases the lock.
+    bool close() override {
+        if (fd_ < 0) return true;
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
     }
 
 private:

@@ -16,7 +16,7 @@ constexpr size_t kMaxTransfer = 0x40000000;
 class Win32File : public RawFile {
 public:
     explicit Win32File(HANDLE handle) : handle_(handle) {}
-    ~Win32File() override { CloseHandle(handle_); }
+    ~Win32File() override { close(); }
     Win32File(const Win32File&) = delete;
     Win32File& operator=(const Win32File&) = delete;
 
@@ -38,15 +38,26 @@ public:
         return true;
     }
 
-    bool seekToEnd() override {
+    std::optional<uint64_t> seekToEnd() override {
         LARGE_INTEGER zero{};
-        return SetFilePointerEx(handle_, zero, nullptr, FILE_END) != 0;
+        LARGE_INTEGER end{};
+        if (!SetFilePointerEx(handle_, zero, &end, FILE_END)) return std::nullopt;
+        return static_cast<uint64_t>(end.QuadPart);
     }
 
     bool truncate(uint64_t size) override {
         LARGE_INTEGER at{};
         at.QuadPart = static_cast<LONGLONG>(size);
         return SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
+    }
+
+    bool flush() override { return FlushFileBuffers(handle_) != 0; }
+
+    bool close() override {
+        if (handle_ == INVALID_HANDLE_VALUE) return true;
+        HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return CloseHandle(handle) != 0;
     }
 
 private:

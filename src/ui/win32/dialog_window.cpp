@@ -8,7 +8,7 @@
 
 #include "core/messages.h"
 #include "core/text.h"
-#include "platform/win32/module_name.h"
+#include "ui/win32/application_name.h"
 
 namespace vokanti {
 

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "core/messages.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/list_tabs_layout.h"
 #include "ui/win32/resource.h"
@@ -22,21 +23,21 @@ struct Tip {
 };
 
 constexpr Tip kTips[] = {
-    {IDC_ADD_FAVORITE, IDB_STAR, "入力ファイル(URL)をお気に入りに追加"},
-    {IDC_OPEN_INPUT, IDB_BROWSER, "入力ファイル(URL)を開く"},
-    {IDC_ADD_DICTIONARY, IDB_SHEET_ADD, "辞書の追加"},
-    {IDC_REMOVE_DICTIONARY, IDB_SHEET_REMOVE, "追加した辞書の削除"},
-    {IDC_OPEN_OUTPUT, IDB_NOTEPAD, "出力ファイルの編集"},
-    {IDC_BROWSE_INPUT, IDB_FOLDER, "入力ファイルの選択"},
-    {IDC_BROWSE_OUTPUT, IDB_FOLDER, "出力ファイルの選択"},
-    {IDC_BROWSE_DICTIONARY, IDB_FOLDER, "辞書ファイルの選択"},
-    {IDC_OK, 0, "問題集の作成を開始"},
-    {IDC_CANCEL, 0, "Vokantiの終了"},
-    {IDC_INPUT_LIST_ONLY, 0, "replace.txtによる置換を行わない"},
-    {IDC_NO_IGNORE, 0, "ignore.txtの内容を無視しない"},
-    {IDC_OUTPUT_HTML1, 0, "Web辞書はgooのみです"},
-    {IDC_OUTPUT_HTML2, 0, "Web辞書を複数使えます"},
-    {IDC_NO_DICT, 0, "英文を読む際に使うと便利です"},
+    {IDC_ADD_FAVORITE, IDB_STAR, text::kTipAddFavorite},
+    {IDC_OPEN_INPUT, IDB_BROWSER, text::kTipOpenInput},
+    {IDC_ADD_DICTIONARY, IDB_SHEET_ADD, text::kTipAddDictionary},
+    {IDC_REMOVE_DICTIONARY, IDB_SHEET_REMOVE, text::kTipRemoveDictionary},
+    {IDC_OPEN_OUTPUT, IDB_NOTEPAD, text::kTipOpenOutput},
+    {IDC_BROWSE_INPUT, IDB_FOLDER, text::kTipBrowseInput},
+    {IDC_BROWSE_OUTPUT, IDB_FOLDER, text::kTipBrowseOutput},
+    {IDC_BROWSE_DICTIONARY, IDB_FOLDER, text::kTipBrowseDictionary},
+    {IDC_OK, 0, text::kTipStart},
+    {IDC_CANCEL, 0, text::kTipExit},
+    {IDC_INPUT_LIST_ONLY, 0, text::kTipInputListOnly},
+    {IDC_NO_IGNORE, 0, text::kTipNoIgnore},
+    {IDC_OUTPUT_HTML1, 0, text::kTipHtml1},
+    {IDC_OUTPUT_HTML2, 0, text::kTipHtml2},
+    {IDC_NO_DICT, 0, text::kTipNoDict},
 };
 
 // A child window's rectangle in the client coordinates of its parent.

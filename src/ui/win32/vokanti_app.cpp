@@ -5,7 +5,7 @@
 #include <objbase.h>
 
 #include "platform/platform.h"
-#include "platform/win32/module_name.h"
+#include "ui/win32/application_name.h"
 #include "platform/win32/profile_store_win32.h"
 #include "platform/win32/shell_services_win32.h"
 #include "ui/vokanti_dlg.h"

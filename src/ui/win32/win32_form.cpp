@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "core/text.h"
 #include "ui/win32/controls.h"
 
 namespace vokanti {
@@ -15,95 +14,6 @@ using win32::ListBox;
 using win32::TabCtrl;
 
 namespace {
-
-// The wide-character messages that read an entry of each kind of list.
-template <class List>
-struct WideEntryMessages;
-template <>
-struct WideEntryMessages<ComboBox> {
-    static constexpr UINT length = CB_GETLBTEXTLEN;
-    static constexpr UINT text = CB_GETLBTEXT;
-};
-template <>
-struct WideEntryMessages<ListBox> {
-    static constexpr UINT length = LB_GETTEXTLEN;
-    static constexpr UINT text = LB_GETTEXT;
-};
-
-// Entry `index` of a list that keeps its texts in wide characters (the version 6 controls
-// of the program's manifest), converted to the ANSI code page. Read this way because Wine
-// hands the ANSI form of these messages to such a control through a fixed buffer of 512
-// characters, which a longer entry overruns.
-template <class List>
-std::string wideEntryText(const List& list, int index) {
-    const LRESULT length = SendMessageW(list.hwnd(), WideEntryMessages<List>::length,
-                                        static_cast<WPARAM>(index), 0);
-    if (length <= 0) return {};  // no such entry (-1), or an empty one
-    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(list.hwnd(), WideEntryMessages<List>::text,
-                                        static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(wide.data()));
-    if (copied <= 0) return {};
-    const int chars = static_cast<int>(copied);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0) {
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, text.data(), bytes, nullptr, nullptr);
-    }
-    return text;
-}
-
-// The text of entry `index` of a combo or list box; empty when there is no such entry.
-template <class List>
-std::string entryText(const List& list, int index) {
-    if (IsWindowUnicode(list.hwnd())) return wideEntryText(list, index);
-    const int length = list.entryLength(index);
-    if (length < 0) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = list.entry(index, text.data());
-    text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
-    return text;
-}
-
-std::string tabText(const TabCtrl& tabs, int index) {
-    // The control does not tell a tab's text length: grow the buffer until the text fits.
-    for (size_t size = 256; size <= (1u << 24); size *= 2) {
-        std::string text(size, '\0');
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text.data();
-        item.cchTextMax = static_cast<int>(size);
-        if (!tabs.item(index, item)) return {};
-        const size_t length = std::char_traits<char>::length(item.pszText);
-        if (item.pszText != text.data()) return std::string(item.pszText, length);
-        if (length + 1 < size) return text.substr(0, length);
-    }
-    throw std::runtime_error("tab text too long");
-}
-
-// The first entry equal to `text` by our rule (ASCII letters without regard to case,
-// double-byte characters exactly); -1 when none is. The platform's exact search folds more than that (for
-// example full-width letters), so each of its matches is checked and the search goes on
-// after one that is not equal by our rule.
-template <class List>
-int findEqualEntry(const List& list, const std::string& text) {
-    if (text.empty()) {
-        // The platform's search never finds an empty entry: look for one ourselves.
-        for (int i = 0, n = list.count(); i < n; ++i) {
-            if (list.entryLength(i) == 0) return i;
-        }
-        return -1;
-    }
-    int after = -1;
-    for (;;) {
-        const int found = list.findExact(after, text.c_str());
-        // The search wraps to the top after the last entry: a match at or before the
-        // previous one means there is none further down.
-        if (found < 0 || found <= after) return -1;
-        if (equalsIgnoringCase(entryText(list, found), text)) return found;
-        after = found;
-    }
-}
 
 // Repainting off while many entries are added, and on again whatever happens.
 class RedrawOff {
@@ -197,16 +107,7 @@ bool Win32Form::visible(int id) const {
 
 void Win32Form::setVisible(int id, bool on) { ShowWindow(item(id).hwnd, on ? SW_SHOW : SW_HIDE); }
 
-std::string Win32Form::text(int id) const {
-    const Item it = item(id);
-    if (it.kind == Kind::ListBox) {
-        // A list box's text is its selected entry.
-        const ListBox list(it.hwnd);
-        const int selected = list.currentSelection();
-        return selected < 0 ? std::string() : entryText(list, selected);
-    }
-    return windowText(it.hwnd);
-}
+std::string Win32Form::text(int id) const { return windowText(item(id).hwnd); }
 
 void Win32Form::setText(int id, const std::string& text) {
     if (!SetWindowTextA(item(id).hwnd, text.c_str())) {
@@ -224,17 +125,6 @@ int Win32Form::entryCount(int id) const {
         default: break;
     }
     return count < 0 ? 0 : count;
-}
-
-std::string Win32Form::entry(int id, int index) const {
-    const Item it = item(id);
-    if (index < 0) return {};
-    switch (it.kind) {
-        case Kind::ComboBox: return entryText(ComboBox(it.hwnd), index);
-        case Kind::ListBox: return entryText(ListBox(it.hwnd), index);
-        case Kind::Tab: return tabText(TabCtrl(it.hwnd), index);
-        default: return {};
-    }
 }
 
 void Win32Form::insertEntry(int id, int index, const std::string& text) {
@@ -257,10 +147,6 @@ void Win32Form::insertEntry(int id, int index, const std::string& text) {
     }
 }
 
-void Win32Form::appendEntry(int id, const std::string& text) {
-    insertEntry(id, entryCount(id), text);
-}
-
 void Win32Form::appendEntries(int id, const std::vector<std::string>& texts) {
     if (texts.empty()) return;
     const Item it = item(id);
@@ -268,7 +154,7 @@ void Win32Form::appendEntries(int id, const std::vector<std::string>& texts) {
         case Kind::ComboBox: appendAll(ComboBox(it.hwnd), texts); break;
         case Kind::ListBox: appendAll(ListBox(it.hwnd), texts); break;
         default:
-            for (const auto& t : texts) appendEntry(id, t);
+            for (const auto& t : texts) insertEntry(id, entryCount(id), t);
             break;
     }
 }
@@ -316,23 +202,6 @@ void Win32Form::setSelection(int id, int index) {
         case Kind::Tab: TabCtrl(it.hwnd).setCurrentSelection(index); break;
         default: break;
     }
-}
-
-int Win32Form::selectEqualEntry(int id, const std::string& text) {
-    const Item it = item(id);
-    int found = -1;
-    switch (it.kind) {
-        case Kind::ComboBox: found = findEqualEntry(ComboBox(it.hwnd), text); break;
-        case Kind::ListBox: found = findEqualEntry(ListBox(it.hwnd), text); break;
-        case Kind::Tab:
-            for (int i = 0, n = entryCount(id); i < n && found < 0; ++i) {
-                if (equalsIgnoringCase(entry(id, i), text)) found = i;
-            }
-            break;
-        default: break;
-    }
-    if (found >= 0) setSelection(id, found);
-    return found;
 }
 
 int Win32Form::horizontalExtent(int id) const {

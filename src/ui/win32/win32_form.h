@@ -27,15 +27,12 @@ public:
     std::string text(int id) const override;
     void setText(int id, const std::string& text) override;
     int entryCount(int id) const override;
-    std::string entry(int id, int index) const override;
     void insertEntry(int id, int index, const std::string& text) override;
-    void appendEntry(int id, const std::string& text) override;
     void appendEntries(int id, const std::vector<std::string>& texts) override;
     void deleteEntry(int id, int index) override;
     void clearEntries(int id) override;
     int selection(int id) const override;
     void setSelection(int id, int index) override;
-    int selectEqualEntry(int id, const std::string& text) override;
     int horizontalExtent(int id) const override;
     void setHorizontalExtent(int id, int pixels) override;
     int textWidth(int id, const std::string& text) const override;

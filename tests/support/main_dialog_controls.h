@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/control_ids.h"
-#include "core/memory_form.h"
+#include "support/memory_form.h"
 
 namespace vokanti {
 

@@ -1,8 +1,7 @@
-#include "core/memory_form.h"
+#include "support/memory_form.h"
 
 #include <stdexcept>
 
-#include "core/text.h"
 
 namespace vokanti {
 
@@ -66,11 +65,7 @@ int MemoryForm::entryCount(int id) const {
     return isList(c) ? static_cast<int>(c.entries.size()) : 0;
 }
 
-std::string MemoryForm::entry(int id, int index) const {
-    const Control& c = at(id);
-    if (index < 0 || index >= static_cast<int>(c.entries.size())) return {};
-    return c.entries[static_cast<size_t>(index)];
-}
+std::vector<std::string> MemoryForm::entries(int id) const { return at(id).entries; }
 
 void MemoryForm::insertEntry(int id, int index, const std::string& text) {
     Control& c = at(id);
@@ -81,14 +76,10 @@ void MemoryForm::insertEntry(int id, int index, const std::string& text) {
     if (c.kind == ControlKind::Tab && c.selection < 0) c.selection = 0;
 }
 
-void MemoryForm::appendEntry(int id, const std::string& text) {
-    Control& c = at(id);
-    c.entries.push_back(text);
-    if (c.kind == ControlKind::Tab && c.selection < 0) c.selection = 0;
-}
-
 void MemoryForm::appendEntries(int id, const std::vector<std::string>& texts) {
-    for (const auto& t : texts) appendEntry(id, t);
+    Control& c = at(id);
+    c.entries.insert(c.entries.end(), texts.begin(), texts.end());
+    if (c.kind == ControlKind::Tab && c.selection < 0 && !c.entries.empty()) c.selection = 0;
 }
 
 void MemoryForm::deleteEntry(int id, int index) {
@@ -122,17 +113,6 @@ void MemoryForm::setSelection(int id, int index) {
     }
     c.selection = index;
     if (c.kind == ControlKind::ComboBox) c.text = c.entries[static_cast<size_t>(index)];
-}
-
-int MemoryForm::selectEqualEntry(int id, const std::string& text) {
-    Control& c = at(id);
-    for (size_t i = 0; i < c.entries.size(); ++i) {
-        if (equalsIgnoringCase(c.entries[i], text)) {
-            setSelection(id, static_cast<int>(i));
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
 }
 
 int MemoryForm::horizontalExtent(int id) const { return at(id).extent; }

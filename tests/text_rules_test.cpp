@@ -1,0 +1,70 @@
+// Small rules on texts: numbers in fields and in the profile, which list entry a combo box
+// text selects, and how the platform counts characters.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "core/integer_text.h"
+#include "core/text.h"
+#include "lists/dictionary_list.h"
+
+namespace vokanti {
+namespace {
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+
+TEST(IntField, AcceptsDecimalIntegersWithBlanksAndSignClampedTo32Bits) {
+    const std::pair<std::string, int32_t> cases[] = {
+        {"00", 0}, {"007", 7}, {"  +7\t", 7}, {"\t-13  ", -13}, {"-01", -1},
+        {"2147483648", kMax}, {"-2147483648", kMin}, {"-2147483649", kMin},
+        {std::string(60, '1'), kMax}, {"-" + std::string(40, '9'), kMin},
+        {"5" + std::string(30, ' ') + "x", 5},  // only the first 31 characters count
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(parseIntField(text), value) << text;
+}
+
+TEST(IntField, RejectsEverythingElse) {
+    for (const char* text : {"", "   ", "abc", "12a", "1 2", "-", " - 5", "0x10", "1.5",
+                                   "5\n", "１２", "+-3", "-0", "+0", " -000 "}) {
+        EXPECT_EQ(parseIntField(text), std::nullopt) << '"' << text << '"';
+    }
+    EXPECT_EQ(parseIntField("5" + std::string(29, ' ') + "x"), std::nullopt);
+    EXPECT_EQ(parseIntField(std::string(31, ' ') + "5"), std::nullopt);
+}
+
+// Profile values are read as the platform reads them: the number at the start counts.
+TEST(ProfileInt, TakesTheLeadingNumberAndOnlyAValueWithoutOneGivesTheDefault) {
+    const std::pair<std::string, int32_t> cases[] = {
+        {"50 ;note", 50}, {" 1", 1}, {"-3x", -3}, {"+0", 0}, {"7.5", 7},
+        {"99999999999", kMax}, {"0", 0}, {"0x1F", 31}, {"0b101", 5}, {"-0o17", -15}, {"0x", 0},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(parseProfileInt(text), value) << text;
+    for (const char* text : {"", "  ", "abc", "-", "x1", "１"}) {
+        EXPECT_EQ(parseProfileInt(text), std::nullopt) << '"' << text << '"';
+    }
+}
+
+// A text written into a combo box selects the first entry equal to it, ASCII letters
+// folded and nothing else: full-width Ａ and ａ (82 60, 82 81) differ, and so do ア (83 41)
+// and ヂ (83 61), whose second bytes are the ASCII letters A and a.
+TEST(ComboText, SelectsTheFirstWholeEqualEntryFoldingOnlyAsciiCase) {
+    const std::vector<std::string> entries = {"notes.txt", "c:/Docs/Page.HTML", "C:/docs/page.html",
+                                              "", "Ａ.txt", "ａ.txt", "ア", "ヂ"};
+    const std::pair<std::string, int> cases[] = {
+        {"C:/DOCS/page.html", 1}, {"NOTES.TXT", 0}, {"", 3}, {"notes", -1}, {"nothing", -1},
+        {"ａ.TXT", 5}, {"Ａ.txt", 4}, {"ヂ", 7}, {"ア", 6}, {"C:/docs/page.html ", -1},
+    };
+    for (const auto& [text, index] : cases) EXPECT_EQ(findEqualEntry(entries, text), index) << text;
+}
+
+TEST(CharacterCount, ADoubleByteCharacterCountsOne) {
+    EXPECT_EQ(characterCount(""), 0u);
+    EXPECT_EQ(characterCount("abc"), 3u);
+    EXPECT_EQ(characterCount("C:/表/ソフト"), 8u);
+    EXPECT_EQ(characterCount("a\x83"), 2u);  // a lone lead byte at the end
+}
+
+}  // namespace
+}  // namespace vokanti
