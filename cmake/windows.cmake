@@ -79,3 +79,14 @@ target_compile_definitions(win32_tests PRIVATE
   VOKANTI_BUILD_DIR="${PROJECT_BINARY_DIR}")
 # Discovered when ctest runs, not during the build: listing the tests starts Wine.
 gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
+
+# The whole-program benchmark, run by hand (build/win/startup_bench.exe under Wine; see the
+# README), not by ctest.
+add_executable(startup_bench bench/startup_bench.cpp tests/win32/support/app_driver.cpp
+  tests/win32/support/scratch_dir.cpp)
+vokanti_target(startup_bench)
+target_include_directories(startup_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(startup_bench PRIVATE vokanti_core)
+add_dependencies(startup_bench Vokanti stand_in_engine)
+target_compile_definitions(startup_bench PRIVATE
+  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:stand_in_engine>")

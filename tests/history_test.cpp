@@ -11,6 +11,7 @@ protected:
     void start() {
         ASSERT_TRUE(dlg.resolveProgramDir());
         dlg.loadHistories();
+        dlg.fillHistoryList();  // as when its page is shown
     }
     bool held(const std::string& relative) {
         ListFile other(files);

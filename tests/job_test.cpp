@@ -10,6 +10,7 @@ protected:
     void start() {
         ASSERT_TRUE(dlg.resolveProgramDir());
         dlg.loadHistories();
+        dlg.fillHistoryList();  // as when its page is shown
     }
     void setJob(const std::string& input, const std::string& output) {
         form.setText(IDC_INPUT, input);

@@ -47,6 +47,10 @@ TEST_F(RoutingTest, StartUpFillsTheListsAndShowsTheFavoritesPage) {
     EXPECT_TRUE(form.visible(IDC_FAVORITE_LIST));
     EXPECT_FALSE(form.visible(IDC_HISTORY_LIST) || form.visible(IDC_FAVORITE_LOCATIONS));
     EXPECT_EQ(entries(IDC_FAVORITE_LIST), Entries{"Times"});
+    // The hidden history list is filled when its page is first shown.
+    EXPECT_EQ(entries(IDC_HISTORY_LIST), Entries{});
+    form.setSelection(IDC_LIST_TABS, 1);
+    send({EventKind::Notify, kTabSelChange, IDC_LIST_TABS});
     EXPECT_EQ(entries(IDC_HISTORY_LIST), Entries{"C:/old/in.txt"});
     EXPECT_EQ(form.text(IDC_DICTIONARY) + form.text(IDC_CUT_LENGTH), "C:/dic/a.txt40");
 }
@@ -118,6 +122,7 @@ TEST_F(RoutingTest, FileChoosersListsAndTabsSetTheInputAndThePage) {
     form.setSelection(IDC_FAVORITE_LIST, 0);
     send(IDC_FAVORITE_LIST, kListDoubleClick);
     EXPECT_EQ(form.text(IDC_INPUT), "C:/news/times.html");
+    dlg.fillHistoryList();
     form.setSelection(IDC_HISTORY_LIST, 0);
     send(IDC_HISTORY_LIST, kListDoubleClick);
     EXPECT_EQ(form.text(IDC_INPUT), "C:/old/in.txt");
@@ -201,6 +206,7 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
     ASSERT_EQ(prompts.texts.size(), 1u);
     EXPECT_EQ(prompts.texts[0].caption, "vokanの実行コマンド");
     EXPECT_EQ(prompts.texts[0].text.rfind(programDir() + "vokan.exe -t -H -c", 0), 0u);
+    dlg.fillHistoryList();
     send(ID_START);
     send(IDC_OK);  // the start button and the Enter key
     EXPECT_EQ(process.started.size(), 2u);

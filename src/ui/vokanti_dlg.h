@@ -112,6 +112,7 @@ private:
     void closeHistories();
     void clearHistory();
     void takeInputFromHistory();
+    void fillHistoryList();
     void updateHorizontalExtent(int listId);
 
     // --- Dictionary list ---------------------------------------------------------------------
@@ -168,6 +169,7 @@ private:
     std::string EnginePath;
     History inputHistory;
     History outputHistory;
+    bool historyListFilled = false;
     DictionaryList dictionaryList;
     Favorites favorites;
 };

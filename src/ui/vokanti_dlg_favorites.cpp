@@ -39,6 +39,7 @@ void CVokantiDlg::showFavorites() {
 void CVokantiDlg::applyListTab() {
     const int page = form_.selection(IDC_LIST_TABS);
     if (page == kHistoryPage) {
+        fillHistoryList();
         form_.setVisible(IDC_FAVORITE_LIST, false);
         form_.setVisible(IDC_HISTORY_LIST, true);
         return;

@@ -41,12 +41,11 @@ void CVokantiDlg::loadHistories() {
     // reported, starts empty, and is not written to either: where its lines end is unknown.
     form_.clearEntries(IDC_INPUT);
     form_.clearEntries(IDC_HISTORY_LIST);
+    historyListFilled = false;  // filled when its page is first shown
     if (inputHistory.load(envPath(env::kInputHistory)) == History::LoadResult::ReadFailed) {
         reportFileError(text::kFileReadFailed, inputHistory.path());
     }
-    const std::vector<std::string> inputs = inputHistory.newestFirst();
-    form_.appendEntries(IDC_INPUT, inputs);
-    form_.appendEntries(IDC_HISTORY_LIST, inputs);
+    form_.appendEntries(IDC_INPUT, inputHistory.newestFirst());
 
     form_.clearEntries(IDC_OUTPUT);
     if (outputHistory.load(envPath(env::kOutputHistory)) == History::LoadResult::ReadFailed) {
@@ -61,7 +60,7 @@ bool CVokantiDlg::recordInputHistory(const std::string& text) {
         return false;
     }
     form_.insertEntry(IDC_INPUT, 0, text);
-    form_.insertEntry(IDC_HISTORY_LIST, 0, text);
+    if (historyListFilled) form_.insertEntry(IDC_HISTORY_LIST, 0, text);
     updateHorizontalExtent(IDC_HISTORY_LIST);
     return true;
 }
@@ -102,12 +101,21 @@ void CVokantiDlg::clearHistory() {
         }
     }
     if (stopped) {
-        const std::vector<std::string> inputs = inputHistory.newestFirst();
-        form_.appendEntries(IDC_INPUT, inputs);
-        form_.appendEntries(IDC_HISTORY_LIST, inputs);
+        form_.appendEntries(IDC_INPUT, inputHistory.newestFirst());
         form_.appendEntries(IDC_OUTPUT, outputHistory.newestFirst());
     }
+    historyListFilled = false;
+    if (form_.visible(IDC_HISTORY_LIST)) fillHistoryList();
     updateHorizontalExtent(IDC_HISTORY_LIST);
+}
+
+// The history list is hidden until its page is chosen, and filling it costs time in
+// proportion to the history's length: it is filled then, once, from the model.
+void CVokantiDlg::fillHistoryList() {
+    if (historyListFilled) return;
+    form_.clearEntries(IDC_HISTORY_LIST);
+    form_.appendEntries(IDC_HISTORY_LIST, inputHistory.newestFirst());
+    historyListFilled = true;
 }
 
 void CVokantiDlg::takeInputFromHistory() {

@@ -47,6 +47,7 @@ public:
     void closeHistories() { d.closeHistories(); }
     void clearHistory() { d.clearHistory(); }
     void takeInputFromHistory() { d.takeInputFromHistory(); }
+    void fillHistoryList() { d.fillHistoryList(); }
     void updateHorizontalExtent(int id) { d.updateHorizontalExtent(id); }
     bool loadDictionaryList() { return d.loadDictionaryList(); }
     void reloadDictionaryListIfChanged() { d.reloadDictionaryListIfChanged(); }

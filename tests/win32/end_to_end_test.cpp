@@ -79,12 +79,11 @@ TEST(EndToEnd, ASecondInstanceStartsEmptyLosesNoLineAndTwoArgumentsRunNoJob) {
     first.writeFile("env\\out_history.txt", "C:/first.csv\r\n");
     first.start();
     ASSERT_NE(first.waitForMainWindow(), nullptr);
-    EXPECT_EQ(count(first.mainWindow(), IDC_HISTORY_LIST, LB_GETCOUNT), 1);
+    EXPECT_EQ(count(first.mainWindow(), IDC_INPUT, CB_GETCOUNT), 1);
 
     auto second = first.secondInstance();
     second->start("first second");
     ASSERT_NE(second->waitForMainWindow(), nullptr);
-    EXPECT_EQ(count(second->mainWindow(), IDC_HISTORY_LIST, LB_GETCOUNT), 0);
     EXPECT_EQ(count(second->mainWindow(), IDC_INPUT, CB_GETCOUNT), 0);
     EXPECT_EQ(count(second->mainWindow(), IDC_OUTPUT, CB_GETCOUNT), 0);
     close(*second);

@@ -202,6 +202,28 @@ TEST_F(MainWindowTest, FavoritesAddedAndDeletedOnRealListsKeepEveryOtherLineByte
     EXPECT_TRUE(prompts.results.empty());
 }
 
+// A press in the open list of a combo box, a window outside the dialog, clears the favorites
+// selection as a press anywhere else in the dialog does.
+TEST_F(MainWindowTest, APressInAnOpenComboListClearsTheFavoritesSelection) {
+    dir.write("env\\favorite.txt", "A\r\na.txt\r\n");
+    for (int combo : {IDC_INPUT, IDC_OUTPUT, IDC_DICTIONARY}) {
+        int selected = 0;
+        run([&](HWND hwnd) {
+            form.setSelection(IDC_FAVORITE_LIST, 0);
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(GetComboBoxInfo(GetDlgItem(hwnd, combo), &info));
+            ASSERT_NE(info.hwndList, nullptr);
+            PostMessageA(info.hwndList, WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
+            window.onMessage = [&](UINT message, WPARAM wParam) {
+                if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) selected = form.selection(IDC_FAVORITE_LIST);
+            };
+        });
+        window.onMessage = nullptr;
+        EXPECT_EQ(selected, -1) << combo;
+    }
+}
+
 TEST(ListTabsLayout, ScalesWithTheDisplayAndKeepsTheListsInsideTheTabControl) {
     // Tabs 24 pixels high, a border of 2 around the rest.
     const auto display = [](const RECT& r) { return RECT{r.left + 2, r.top + 26, r.right - 2, r.bottom - 2}; };

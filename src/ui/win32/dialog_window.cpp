@@ -120,13 +120,32 @@ void DialogWindow::runLoop() {
 }
 
 bool DialogWindow::preTranslate(MSG& msg) {
-    if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+    if (!hwnd_) return false;
+    if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) {
+        // The open list of a combo box is a window of its own, outside the dialog, but a
+        // press in it is a press in the dialog all the same. Nothing else of it is ours.
+        if (msg.message == WM_LBUTTONDOWN && isDroppedComboList(msg.hwnd)) {
+            guarded([&] { dialog_.preTranslate(queuedMessage(msg)); });
+        }
+        return false;
+    }
     bool handled = false;
     if (guarded([&] { handled = dialog_.preTranslate(queuedMessage(msg)); }) && handled) return true;
     if (guarded([&] { handled = preTranslateWindow(msg); }) && handled) return true;
     // The window went away while the message was looked at: nothing is left to deliver it to.
     if (!hwnd_) return true;
     return IsDialogMessageA(hwnd_, &msg) != FALSE;
+}
+
+// The list window does not name its combo box (its parent is the desktop): ask each combo
+// box of the dialog for its list.
+bool DialogWindow::isDroppedComboList(HWND window) const {
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (GetComboBoxInfo(child, &info) && info.hwndList == window) return true;
+    }
+    return false;
 }
 
 INT_PTR CALLBACK DialogWindow::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

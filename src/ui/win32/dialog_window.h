@@ -60,6 +60,8 @@ private:
     INT_PTR initDialog();
     INT_PTR deliver(const DialogEvent& event, bool answerIsResult);
     bool preTranslate(MSG& message);
+    // True when `window` is the open list of one of the dialog's combo boxes.
+    bool isDroppedComboList(HWND window) const;
     void runLoop();
     void reportSafely(const char* what) noexcept;
     // Runs `step`; an exception is shown to the user and the step counts as not done.

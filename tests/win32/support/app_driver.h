@@ -53,6 +53,7 @@ public:
     // Waits for the main window to be shown; null after `timeoutMs`.
     HWND waitForMainWindow(DWORD timeoutMs = 20000);
     HWND mainWindow() const { return main_; }
+    DWORD processId() const { return process_.dwProcessId; }
     HWND control(int id) const { return GetDlgItem(main_, id); }
     // Waits for the program to end; its exit code, or STILL_ACTIVE on time-out.
     DWORD waitForExit(DWORD timeoutMs = 20000);
