@@ -1,7 +1,5 @@
 // The form contract against the in-memory twin.
 #include "form_contract.h"
-
-#include "support/main_dialog_controls.h"
 #include "support/memory_form.h"
 
 namespace vokanti::testing {
@@ -18,10 +16,10 @@ private:
     MemoryForm form_;
 };
 
-std::unique_ptr<FormUnderTest> makeMemoryForm() { return std::make_unique<MemoryFormUnderTest>(); }
-
 INSTANTIATE_TEST_SUITE_P(Forms, FormContract,
-                         ::testing::Values(FormImplementation{"Memory", &makeMemoryForm}),
+                         ::testing::Values(FormImplementation{"Memory", [] {
+                             return std::unique_ptr<FormUnderTest>(new MemoryFormUnderTest);
+                         }}),
                          formImplementationName);
 
 }  // namespace

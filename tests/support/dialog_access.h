@@ -15,8 +15,6 @@ public:
     std::string& ProgramDir;
     std::string& EnginePath;
 
-    const History& inputHistory() const { return d.inputHistory; }
-    const History& outputHistory() const { return d.outputHistory; }
     const DictionaryList& dictionaryList() const { return d.dictionaryList; }
     const Favorites& favorites() const { return d.favorites; }
 

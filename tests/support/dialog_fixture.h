@@ -16,7 +16,6 @@
 #include "support/dialog_access.h"
 #include "support/fakes.h"
 #include "support/faulty_file_system.h"
-#include "support/main_dialog_controls.h"
 #include "support/memory_form.h"
 #include "support/temp_dir.h"
 #include "ui/vokanti_dlg.h"
