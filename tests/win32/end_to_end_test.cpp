@@ -1,13 +1,17 @@
-// Vokanti.exe started with arguments, with the stand-in engine, in a program directory of
-// its own: batch start, the missing engine, a second running instance, two arguments.
+// The whole program under Wine, in a program directory of its own with the stand-in engine:
+// started with arguments (batch start, a missing engine, a second instance) and driven the
+// way a user drives it, with posted clicks, keys and menu commands.
 #include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "core/control_ids.h"
+#include "ui/win32/resource.h"
 #include "win32/support/app_driver.h"
 
 namespace vokanti::testing {
@@ -18,85 +22,184 @@ std::string forwardSlashes(std::string path) {
     return path;
 }
 
-bool ended(AppDriver& app) { return app.waitForExit() != STILL_ACTIVE; }
+class EndToEnd : public ::testing::Test {
+protected:
+    // The profile is C:\windows\Vokanti.INI: start from no saved settings.
+    void SetUp() override { DeleteFileA("C:\\windows\\Vokanti.INI"); }
 
-void close(AppDriver& app) {
-    PostMessageA(app.mainWindow(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(ended(app));
-}
+    void startAndWait() {
+        app.start();
+        ASSERT_NE(app.waitForMainWindow(), nullptr) << "the main window did not appear";
+    }
+    // Answers the program's result box with OK and waits for the program to end; the box's text.
+    static std::string resultAndEnd(AppDriver& program) {
+        const ShownBox box = program.waitForBox("Vokanti");
+        EXPECT_TRUE(program.answer(box, IDOK)) << "no result box";
+        EXPECT_NE(program.waitForExit(), STILL_ACTIVE);
+        return box.text;
+    }
+    static LRESULT count(const AppDriver& program, int id, UINT message = LB_GETCOUNT) {
+        return SendMessageA(program.control(id), message, 0, 0);
+    }
+    bool visible(int id) const { return IsWindowVisible(app.control(id)) != FALSE; }
 
-// Answers the program's result box with OK and waits for the program to end; the box's text.
-std::string resultAndEnd(AppDriver& app) {
-    const ShownBox box = app.waitForBox("Vokanti");
-    EXPECT_TRUE(app.answer(box, IDOK)) << "no result box";
-    EXPECT_TRUE(ended(app));
-    return box.text;
-}
-
-LRESULT count(HWND window, int id, UINT message) {
-    return SendMessageA(GetDlgItem(window, id), message, 0, 0);
-}
-
-TEST(EndToEnd, BatchStartRunsOneJobShowsItsResultAndEnds) {
-    DeleteFileA("C:\\windows\\Vokanti.INI");  // the saved settings: start from none
     AppDriver app;
+};
+
+TEST_F(EndToEnd, BatchStartRunsOneJobShowsItsResultAndEnds) {
     const std::string input = forwardSlashes(app.path("in.txt"));
     char desktop[MAX_PATH] = {};
     ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE));
     const std::string output = forwardSlashes(desktop) + "/in.vkndb5s";
-    const std::string expected = forwardSlashes(app.dir()) + "vokan.exe -t -H -p -l 2 -L 30 -i \"" +
-                                 input + "\" -o \"" + output + "\"";
-    const std::pair<DWORD, const char*> runs[] = {
-        {0, "ファイル作成に成功しました！"},
-        {6, "env/ignore.txtのオープンに失敗しました．"},
-        {11, "ダウンロードに失敗しました．"},
-        {16, "ファイル作成に失敗しました．．．"},
-        {0xC0000005, "ファイル作成に失敗しました．．．"},
-    };
-    std::string inLines, outLines;
-    for (const auto& [code, message] : runs) {
-        SCOPED_TRACE(code);
+    std::string lines;
+    for (DWORD code : {0u, 0xC0000005u}) {
         app.setEngineExitCode(code);
         app.start(app.path("in.txt"));  // one argument, with backslashes
-        EXPECT_EQ(resultAndEnd(app), message);
-        EXPECT_EQ(app.engineCommandLine(), expected);
+        EXPECT_EQ(resultAndEnd(app), code ? "ファイル作成に失敗しました．．．" : "ファイル作成に成功しました！");
+        EXPECT_EQ(app.engineCommandLine(), forwardSlashes(app.dir()) + "vokan.exe -t -H -p -l 2 -L 30 -i \"" +
+                                               input + "\" -o \"" + output + "\"");
         EXPECT_EQ(app.readFile("vokan-cwd.txt") + "\\", app.dir());
-        inLines += input + "\r\n";
-        outLines += output + "\r\n";
-        EXPECT_EQ(app.readFile("env\\in_history.txt"), inLines);
-        EXPECT_EQ(app.readFile("env\\out_history.txt"), outLines);
+        lines += input + "\r\n";
+        EXPECT_EQ(app.readFile("env\\in_history.txt"), lines);
     }
+    EXPECT_EQ(app.readFile("env\\out_history.txt"), output + "\r\n" + output + "\r\n");
     // Without the engine the program says so and ends; start-up goes no further.
     ASSERT_TRUE(DeleteFileA(app.path("vokan.exe").c_str()));
     app.start(app.path("in.txt"));
     EXPECT_EQ(resultAndEnd(app), forwardSlashes(app.dir()) + "vokan.exeが見つかりません．");
-    EXPECT_EQ(app.readFile("env\\in_history.txt"), inLines);
+    EXPECT_EQ(app.readFile("env\\in_history.txt"), lines);
 }
 
-TEST(EndToEnd, ASecondInstanceStartsEmptyLosesNoLineAndTwoArgumentsRunNoJob) {
-    AppDriver first;
-    first.writeFile("env\\in_history.txt", "C:/first.txt\r\n");
-    first.writeFile("env\\out_history.txt", "C:/first.csv\r\n");
-    first.start();
-    ASSERT_NE(first.waitForMainWindow(), nullptr);
-    EXPECT_EQ(count(first.mainWindow(), IDC_INPUT, CB_GETCOUNT), 1);
+TEST_F(EndToEnd, ASecondInstanceStartsEmptyLosesNoLineAndTwoArgumentsRunNoJob) {
+    app.writeFile("env\\in_history.txt", "C:/first.txt\r\n");
+    app.writeFile("env\\out_history.txt", "C:/first.csv\r\n");
+    startAndWait();
+    EXPECT_EQ(count(app, IDC_INPUT, CB_GETCOUNT), 1);
 
-    auto second = first.secondInstance();
+    auto second = app.secondInstance();
     second->start("first second");
     ASSERT_NE(second->waitForMainWindow(), nullptr);
-    EXPECT_EQ(count(second->mainWindow(), IDC_INPUT, CB_GETCOUNT), 0);
-    EXPECT_EQ(count(second->mainWindow(), IDC_OUTPUT, CB_GETCOUNT), 0);
-    close(*second);
-    EXPECT_FALSE(first.fileExists("vokan-cmdline.txt"));
+    EXPECT_EQ(count(*second, IDC_INPUT, CB_GETCOUNT) + count(*second, IDC_OUTPUT, CB_GETCOUNT), 0);
+    PostMessageA(second->mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_NE(second->waitForExit(), STILL_ACTIVE);
+    EXPECT_FALSE(app.fileExists("vokan-cmdline.txt"));
 
     // A batch job of another instance runs and records nothing.
-    second->start(first.path("other.txt"));
+    second->start(app.path("other.txt"));
     EXPECT_EQ(resultAndEnd(*second), "ファイル作成に成功しました！");
-    EXPECT_TRUE(first.fileExists("vokan-cmdline.txt"));
+    EXPECT_TRUE(app.fileExists("vokan-cmdline.txt"));
+    PostMessageA(app.mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_NE(app.waitForExit(), STILL_ACTIVE);
+    EXPECT_EQ(app.readFile("env\\in_history.txt") + app.readFile("env\\out_history.txt"),
+              "C:/first.txt\r\nC:/first.csv\r\n");
+}
 
-    close(first);
-    EXPECT_EQ(first.readFile("env\\in_history.txt"), "C:/first.txt\r\n");
-    EXPECT_EQ(first.readFile("env\\out_history.txt"), "C:/first.csv\r\n");
+TEST_F(EndToEnd, StartsWithTheFocusInTheInputAndTheTabsSwapTheLists) {
+    startAndWait();
+    SetForegroundWindow(app.mainWindow());  // as for a user who just started it
+    app.sync();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(app.mainWindow(), nullptr), &info);
+    EXPECT_TRUE(info.hwndFocus == app.control(IDC_INPUT) || GetParent(info.hwndFocus) == app.control(IDC_INPUT));
+    // The list tabs swap the two lists in the same place; the locations never show.
+    EXPECT_EQ(SendMessageA(app.control(IDC_LIST_TABS), TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_TRUE(visible(IDC_FAVORITE_LIST) && !visible(IDC_HISTORY_LIST) && !visible(IDC_FAVORITE_LOCATIONS));
+    for (UINT key : {VK_RIGHT, VK_LEFT}) {
+        const bool favorites = key == VK_LEFT;
+        app.key(app.control(IDC_LIST_TABS), key);
+        EXPECT_TRUE(waitUntil(
+            [&] { return visible(IDC_FAVORITE_LIST) == favorites && visible(IDC_HISTORY_LIST) != favorites; }));
+        EXPECT_FALSE(visible(IDC_FAVORITE_LOCATIONS));
+    }
+}
+
+TEST_F(EndToEnd, EnterInTheOutputBoxRunsAJob) {
+    startAndWait();
+    app.setText(IDC_INPUT, "C:/work/text.txt");
+    app.setText(IDC_OUTPUT, "C:/work/text.vkndb5s");
+    HWND outputEdit = FindWindowExA(app.control(IDC_OUTPUT), nullptr, "Edit", nullptr);
+    ASSERT_NE(outputEdit, nullptr);
+    app.key(outputEdit, VK_RETURN);
+    const ShownBox box = app.waitForBox("Vokanti");
+    EXPECT_EQ(box.text, "ファイル作成に成功しました！");
+    app.answer(box, IDOK);
+    const std::string engine = app.engineCommandLine();
+    EXPECT_NE(engine.find(" -i \"C:/work/text.txt\" -o \"C:/work/text.vkndb5s\""), std::string::npos) << engine;
+}
+
+TEST_F(EndToEnd, DeleteAsksOnlyAfterAClickOnAFavorite) {
+    const std::string favorites = "Times\r\nC:/news/times.html\r\nMemo\r\nC:/doc/memo.txt\r\n";
+    app.writeFile("env\\favorite.txt", favorites);
+    startAndWait();
+    app.click(IDC_FAVORITE_LIST);  // on the first entry
+    app.key(app.control(IDC_FAVORITE_LIST), VK_DELETE);
+    const ShownBox question = app.waitForBox("お気に入りの削除");
+    EXPECT_EQ(question.text, "お気に入り\"Times\"を削除してもよろしいですか？");
+    app.answer(question, IDCANCEL);
+    EXPECT_EQ(count(app, IDC_FAVORITE_LIST), 2);
+
+    app.click(IDC_IGNORE_LONG);  // anywhere else clears the favorites selection
+    app.key(app.control(IDC_IGNORE_LONG), VK_DELETE);
+    EXPECT_TRUE(app.noBoxWithin(500));
+    EXPECT_EQ(app.readFile("env\\favorite.txt"), favorites);
+}
+
+TEST_F(EndToEnd, RefreshFromTheContextMenuDoesWhatTheMenuBarDoes) {
+    app.writeFile("env\\favorite.txt", "Times\r\nC:/news/times.html\r\n");
+    startAndWait();
+    ASSERT_EQ(count(app, IDC_FAVORITE_LIST), 1);
+    // Edited from outside, with a later stamp.
+    auto editFromOutside = [&](const std::string& content, WORD year) {
+        app.writeFile("env\\favorite.txt", content);
+        HANDLE file = CreateFileA(app.path("env\\favorite.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        SYSTEMTIME when{year, 1, 0, 1, 0, 0, 0, 0};
+        FILETIME stamp;
+        SystemTimeToFileTime(&when, &stamp);
+        SetFileTime(file, nullptr, nullptr, &stamp);
+        CloseHandle(file);
+    };
+    editFromOutside("A\r\na\r\nB\r\nb\r\n", 2030);
+    RECT rect;
+    GetWindowRect(app.control(IDC_FAVORITE_LIST), &rect);
+    PostMessageA(app.mainWindow(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(app.control(IDC_FAVORITE_LIST)),
+                 MAKELPARAM(rect.left + 5, rect.top + 5));
+    // The menu's own loop takes the mnemonic of "最新の情報に更新(&U)".
+    ASSERT_TRUE(waitUntil([&] { return FindWindowA("#32768", nullptr) != nullptr; }));
+    PostMessageA(app.mainWindow(), WM_CHAR, 'u', 1);
+    ASSERT_TRUE(waitUntil([&] { return count(app, IDC_FAVORITE_LIST) == 2; }));
+
+    editFromOutside("C\r\nc\r\n", 2031);
+    app.command(ID_REFRESH);
+    ASSERT_TRUE(waitUntil([&] { return count(app, IDC_FAVORITE_LIST) == 1; }));
+}
+
+TEST_F(EndToEnd, MenuBoxesShowTheCommandAndTheAboutBoxAndCancelledFileDialogsChangeNothing) {
+    startAndWait();
+    app.setText(IDC_INPUT, "C:/in/a.txt");
+    app.setText(IDC_OUTPUT, "typed output");
+    app.command(ID_SHOW_COMMAND);
+    const ShownBox command = app.waitForBox("vokanの実行コマンド");
+    EXPECT_EQ(command.text.rfind(forwardSlashes(app.dir()) + "vokan.exe -t -H -p -l 2 -L 30 -i \"C:/in/a.txt\"", 0),
+              0u) << command.text;
+    app.answer(command, IDOK);
+    for (int id : {ID_SELECT_INPUT, ID_SELECT_OUTPUT}) {
+        app.command(id);
+        const ShownBox dialog = app.waitForBox("ファイルの選択");
+        ASSERT_TRUE(dialog) << id;
+        app.answer(dialog, IDCANCEL);
+        EXPECT_EQ(app.text(IDC_INPUT) + "|" + app.text(IDC_OUTPUT), "C:/in/a.txt|typed output");
+    }
+    // The about box, from the system menu and from the help menu, owned by the main window.
+    PostMessageA(app.mainWindow(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    ShownBox about = app.waitForBox("Vokantiのバージョン情報");
+    EXPECT_EQ(GetWindow(about.window, GW_OWNER), app.mainWindow());
+    EXPECT_FALSE(IsWindowEnabled(app.mainWindow()));
+    ASSERT_TRUE(app.answer(about, IDOK));
+    EXPECT_TRUE(IsWindowEnabled(app.mainWindow()));
+    app.command(ID_ABOUT);
+    EXPECT_TRUE(app.answer(app.waitForBox("Vokantiのバージョン情報"), IDOK));
 }
 
 }  // namespace

@@ -1,18 +1,26 @@
-// The prompts on real message boxes and the real open-file dialog, answered by a helper
-// thread.
+// The prompts on real windows: message boxes and the open-file dialog answered from a thread
+// timer, and the favorite-title dialog (template 136) driven by posted keyboard messages.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/win32/prompts_win32.h"
+#include "ui/win32/resource.h"
+#include "win32/support/app_driver.h"
 #include "win32/support/message_box_answerer.h"
-#include "win32/support/scratch_dir.h"
 
 namespace vokanti::testing {
 namespace {
+
+std::string textOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
 
 class PromptsTest : public ::testing::Test {
 protected:
@@ -34,23 +42,17 @@ protected:
 TEST_F(PromptsTest, ResultBoxHasTheIconAndOkOnlyAndTheQuestionOkAndCancel) {
     SeenMessageBox box = answered(IDOK, [&] { prompts.resultBox("ファイル作成に成功しました！"); });
     ASSERT_TRUE(box.found);
-    EXPECT_EQ(box.caption, "Vokanti");
-    EXPECT_EQ(box.text, "ファイル作成に成功しました！");
-    EXPECT_TRUE(box.hasIcon);
-    EXPECT_TRUE(box.hasOk);
-    EXPECT_FALSE(box.hasCancel);
+    EXPECT_EQ(box.caption + "|" + box.text, "Vokanti|ファイル作成に成功しました！");
+    EXPECT_TRUE(box.hasIcon && box.hasOk && !box.hasCancel);
     EXPECT_EQ(box.owner, mainWindow);
 
     bool confirmed = false;
     box = answered(IDOK, [&] { confirmed = prompts.confirm("お気に入りの削除", "削除してもよろしいですか？"); });
     EXPECT_TRUE(confirmed);
-    EXPECT_EQ(box.caption, "お気に入りの削除");
-    EXPECT_EQ(box.text, "削除してもよろしいですか？");
-    EXPECT_FALSE(box.hasIcon);
-    EXPECT_TRUE(box.hasCancel);
+    EXPECT_EQ(box.caption + "|" + box.text, "お気に入りの削除|削除してもよろしいですか？");
+    EXPECT_TRUE(!box.hasIcon && box.hasCancel);
     box = answered(IDCANCEL, [&] { confirmed = prompts.confirm("お気に入りの削除", "削除"); });
-    EXPECT_TRUE(box.found);
-    EXPECT_FALSE(confirmed);
+    EXPECT_TRUE(box.found && !confirmed);
 
     PromptsWin32 early("Vokanti");  // no main window yet: no owner
     box = answered(IDOK, [&] { early.resultBox("早い"); });
@@ -74,9 +76,7 @@ TEST_F(PromptsTest, OpenFileReturnsTheChosenPathAndNothingWhenCancelled) {
     const FileDialogRequest request{"ファイルの選択", "Text (*.txt) |*.txt|全て (*.*)|*.*||", true};
     std::string title;
     MessageBoxAnswerer chooser([&](HWND dialog) {
-        char text[256] = {};
-        GetWindowTextA(dialog, text, sizeof text);
-        title = text;
+        title = textOf(dialog);
         // The name field: the edit of the explorer-style dialog of Wine (cmb13) or Windows (edt1).
         for (int id : {0x047C, 0x0480}) {
             HWND field = GetDlgItem(dialog, id);
@@ -87,10 +87,59 @@ TEST_F(PromptsTest, OpenFileReturnsTheChosenPathAndNothingWhenCancelled) {
     EXPECT_EQ(prompts.openFile(request), path);
     EXPECT_TRUE(chooser.result().found);
     EXPECT_EQ(title, "ファイルの選択");
-
     MessageBoxAnswerer canceller([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
     EXPECT_EQ(prompts.openFile(request), std::nullopt);
     EXPECT_TRUE(canceller.result().found);
+}
+
+void postTyping(HWND control, const std::string& text) {
+    for (char c : text) PostMessageA(control, WM_CHAR, static_cast<WPARAM>(c), 1);
+}
+void postKey(HWND control, WPARAM key) {
+    PostMessageA(control, WM_KEYDOWN, key, 1);
+    PostMessageA(control, WM_KEYUP, key, 0xC0000001);
+}
+
+TEST_F(PromptsTest, FavoriteTitleIsReturnedOnOkAndNothingOnCancel) {
+    const std::string japanese = "英字新聞 " + std::string(2000, 'x');
+    const auto edit = [](HWND dialog) { return GetDlgItem(dialog, IDC_FAVORITE_TITLE); };
+    const struct {
+        std::function<void(HWND)> act;
+        std::optional<std::string> title;
+    } cases[] = {
+        {[&](HWND d) { postTyping(edit(d), "Daily News"); postKey(edit(d), VK_RETURN); }, "Daily News"},
+        {[&](HWND d) { SetWindowTextA(edit(d), japanese.c_str()); PostMessageA(d, WM_COMMAND, IDOK, 0); }, japanese},
+        {[&](HWND d) { PostMessageA(d, WM_COMMAND, IDOK, 0); }, ""},
+        {[&](HWND d) { postTyping(edit(d), "typed"); postKey(edit(d), VK_ESCAPE); }, std::nullopt},
+        {[&](HWND d) { postTyping(edit(d), "typed"); PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title.value_or("(cancelled)").substr(0, 20));
+        HWND owner = nullptr, focus = nullptr, field = nullptr;
+        bool mainEnabled = true;
+        std::string caption, shownText;
+        MessageBoxAnswerer answerer([&](HWND dialog) {
+            owner = GetWindow(dialog, GW_OWNER);
+            mainEnabled = IsWindowEnabled(mainWindow) != FALSE;
+            caption = textOf(dialog);
+            field = edit(dialog);
+            shownText = textOf(field);
+            // The title takes the keyboard first, once the dialog is active.
+            waitUntil([&] {
+                GUITHREADINFO info{};
+                info.cbSize = sizeof info;
+                GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+                return (focus = info.hwndFocus) == field;
+            }, 5000);
+            c.act(dialog);
+        });
+        EXPECT_EQ(prompts.favoriteTitle(), c.title);
+        ASSERT_TRUE(answerer.result().found);
+        EXPECT_TRUE(owner == mainWindow && !mainEnabled && IsWindowEnabled(mainWindow));
+        EXPECT_EQ(caption, "お気に入りに追加");
+        EXPECT_EQ(shownText, "");  // every run starts with an empty title
+        EXPECT_EQ(focus, field);
+    }
 }
 
 }  // namespace

@@ -1,17 +1,21 @@
-// The dialog templates (102 the main window, 136 the favorite title, 100 the about box) as
-// the platform builds windows from them: caption, font, size, and each control in template
-// order with its id, class, text and the styles that matter (tab order, groups, kinds).
+// The resources as the platform builds windows from them: the dialog templates (102 the main
+// window, 136 the favorite title, 100 the about box) with caption, font, size and each control
+// in template order with its id, class, text and the styles that matter; the menu bar, the
+// icon, the version resource and the manifest.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "ui/home_page.h"
 #include "ui/win32/resource.h"
 #include "version.h"
+#include "win32/support/scratch_dir.h"
 
 namespace vokanti::testing {
 namespace {
@@ -25,19 +29,8 @@ constexpr DWORD kGroupBox = BS_GROUPBOX | BS_FLAT;
 constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
 constexpr int kStatic = -1;
 
-struct Row {
-    int id;
-    const char* cls;
-    std::string text;
-    DWORD style;
-};
-
-struct Template {
-    int id;
-    const char* caption;
-    SIZE size;  // dialog units
-    std::vector<Row> rows;
-};
+struct Row { int id; const char* cls; std::string text; DWORD style; };
+struct Template { int id; const char* caption; SIZE size /* dialog units */; std::vector<Row> rows; };
 
 const std::vector<Template>& templates() {
     static const std::vector<Template> all = {
@@ -109,9 +102,8 @@ const std::vector<Template>& templates() {
     return all;
 }
 
-INT_PTR CALLBACK plainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG ? TRUE : FALSE;
-}
+INT_PTR CALLBACK plainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+HINSTANCE module() { return GetModuleHandleA(nullptr); }
 
 std::string textOf(HWND window) {
     char text[512] = {};
@@ -122,8 +114,7 @@ std::string textOf(HWND window) {
 TEST(DialogTemplates, WindowsFromTheTemplatesHoldEveryControlInTabOrder) {
     for (const Template& t : templates()) {
         SCOPED_TRACE(t.id);
-        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(t.id),
-                                         nullptr, plainDialogProc, 0);
+        HWND dialog = CreateDialogParamA(module(), MAKEINTRESOURCEA(t.id), nullptr, plainDialogProc, 0);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(textOf(dialog), t.caption);
         LOGFONTA font{};
@@ -132,8 +123,7 @@ TEST(DialogTemplates, WindowsFromTheTemplatesHoldEveryControlInTabOrder) {
         RECT size{0, 0, t.size.cx, t.size.cy}, client{};
         MapDialogRect(dialog, &size);
         GetClientRect(dialog, &client);
-        EXPECT_EQ(client.right, size.right);
-        EXPECT_EQ(client.bottom, size.bottom);
+        EXPECT_TRUE(client.right == size.right && client.bottom == size.bottom);
 
         size_t index = 0;
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++index) {
@@ -144,22 +134,13 @@ TEST(DialogTemplates, WindowsFromTheTemplatesHoldEveryControlInTabOrder) {
             char cls[64] = {};
             GetClassNameA(child, cls, sizeof cls);
             EXPECT_STRCASEEQ(cls, row.cls);
-            const bool button = lstrcmpiA(cls, "Button") == 0;
-            const bool list = lstrcmpiA(cls, "ListBox") == 0;
             const bool icon = lstrcmpiA(cls, "Static") == 0 && (row.style & SS_TYPEMASK) == SS_ICON;
             EXPECT_EQ(icon ? "" : textOf(child), icon ? "" : row.text);
             const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
             EXPECT_EQ(style & (WS_TABSTOP | WS_GROUP | WS_VISIBLE),
                       (row.style & (WS_TABSTOP | WS_GROUP)) | WS_VISIBLE);
-            if (button || list || lstrcmpiA(cls, "Static") == 0) {
-                EXPECT_EQ(style & 0xFFFF, row.style & 0xFFFF);
-            }
+            if (strstr("Button ListBox Static", row.cls)) EXPECT_EQ(style & 0xFFFF, row.style & 0xFFFF);
             EXPECT_TRUE(!icon || SendMessageA(child, STM_GETICON, 0, 0) != 0);
-            // Arrow keys move within a radio group; lists and the tabs are reached by mouse.
-            if ((button && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) || list ||
-                lstrcmpiA(cls, WC_TABCONTROLA) == 0) {
-                EXPECT_FALSE(style & WS_TABSTOP);
-            }
             // Edits and list boxes draw their border as a client edge.
             EXPECT_TRUE(!(row.style & WS_BORDER) || (style & WS_BORDER) ||
                         (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
@@ -174,6 +155,64 @@ TEST(DialogTemplates, WindowsFromTheTemplatesHoldEveryControlInTabOrder) {
         }
         DestroyWindow(dialog);
     }
+}
+
+TEST(Resources, MenuBarIconVersionAndManifest) {
+    HMENU bar = LoadMenuA(module(), MAKEINTRESOURCEA(IDR_MENU_BAR));
+    ASSERT_NE(bar, nullptr);
+    char text[256] = {};
+    GetMenuStringA(GetSubMenu(bar, 3), 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "無視ファイル(&I)\tenv/ignore.txt");
+    EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 0), 6), static_cast<UINT>(ID_EXIT));
+    EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 3), 6), static_cast<UINT>(ID_EDIT_WEBDICT));
+    DestroyMenu(bar);
+
+    // The icon holds a 32 and a 16 pixel image, so neither is scaled from the other, each with
+    // a transparent background.
+    HRSRC group = FindResourceA(module(), MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(14));
+    ASSERT_EQ(SizeofResource(module(), group), 6u + 14u * 2);
+    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module(), group)));
+    EXPECT_EQ((std::set<int>{bytes[6], bytes[20]}), (std::set<int>{16, 32}));
+    for (int size : {32, 16}) {
+        HICON icon = static_cast<HICON>(LoadImageA(module(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, size, size, 0));
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, info.hbmMask);
+        EXPECT_EQ(GetPixel(dc, 0, size - 1), RGB(255, 255, 255)) << size;  // a corner: background
+        EXPECT_EQ(GetPixel(dc, size / 2, size / 2), RGB(0, 0, 0)) << size;  // the figure's body
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+        DestroyIcon(icon);
+    }
+
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    DWORD ignored = 0;
+    std::vector<char> block(GetFileVersionInfoSizeA(path, &ignored));
+    ASSERT_TRUE(!block.empty() && GetFileVersionInfoA(path, 0, static_cast<DWORD>(block.size()), block.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_TRUE(fixed->dwFileVersionMS == 0x00020003u && fixed->dwProductVersionMS == 0x00020003u);
+    char* version = nullptr;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\041103a4\\FileVersion",
+                               reinterpret_cast<void**>(&version), &length));
+    EXPECT_STREQ(version, VOKANTI_VERSION_TEXT);
+
+    // Common controls 6, and no execution level: one would turn off the per-user redirection
+    // the INI file relies on.
+    HMODULE program = LoadLibraryExA(hostPath(VOKANTI_EXE_PATH).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
+                               SizeofResource(program, found));
+    FreeLibrary(program);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_EQ(manifest.find("<trustInfo"), std::string::npos);
+    EXPECT_EQ(manifest.find("<requestedExecutionLevel"), std::string::npos);
 }
 
 }  // namespace
