@@ -12,22 +12,19 @@ public:
 
     CVokantiDlg& d;
     JobOptions& options;
-    std::string& ProgramDir;
-    std::string& EnginePath;
-
+    std::string &ProgramDir, &EnginePath;
     const DictionaryList& dictionaryList() const { return d.dictionaryList; }
     const Favorites& favorites() const { return d.favorites; }
 
     // The framework's slots and state.
     bool initDialog() { return d.initDialog(); }
-    bool preTranslate(const QueuedMessage& m) { return d.preTranslate(m); }
     EventResult onEvent(const DialogEvent& e) { return d.onEvent(e); }
     void setHost(MainWindowHost* host) { d.setHost(host); }
     bool ended() const { return d.ended(); }
     int result() const { return d.result(); }
     void beginRun() { d.beginRun(); }
 
-    // The operations.
+    // The operations: form and settings, job, histories, dictionaries, favorites.
     bool readForm() { return d.readForm(); }
     void writeForm() { d.writeForm(); }
     void loadSettings() { d.loadSettings(); }

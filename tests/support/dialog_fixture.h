@@ -5,8 +5,6 @@
 #include <sys/time.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -39,17 +37,12 @@ protected:
     std::string programDir() const { return dir.path() + "/"; }
     // Files of the program directory, byte for byte; `stamp` sets the last-write time.
     void writeFile(const std::string& relative, const std::string& content, time_t stamp = 0) {
-        std::ofstream(programDir() + relative, std::ios::binary) << content;
+        dir.write(relative, content);
         const timeval times[2] = {{stamp, 0}, {stamp, 0}};
-        EXPECT_TRUE(!stamp || ::utimes((programDir() + relative).c_str(), times) == 0);
+        EXPECT_TRUE(!stamp || ::utimes(dir.file(relative).c_str(), times) == 0);
     }
-    std::string readFile(const std::string& relative) const {
-        std::ifstream in(programDir() + relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    bool fileExists(const std::string& relative) const {
-        return std::filesystem::exists(programDir() + relative);
-    }
+    std::string readFile(const std::string& relative) const { return dir.read(relative); }
+    bool fileExists(const std::string& relative) const { return std::filesystem::exists(dir.file(relative)); }
     // The entries of a list, top first.
     Entries entries(int id) const { return form.entries(id); }
 

@@ -33,9 +33,7 @@ public:
 
 class FakePrompts : public Prompts {
 public:
-    struct Message {
-        std::string caption, text;
-    };
+    struct Message { std::string caption, text; };
     void resultBox(const std::string& text) override { results.push_back(text); }
     bool confirm(const std::string& caption, const std::string& text) override {
         questions.push_back({caption, text});
@@ -46,9 +44,8 @@ public:
     }
     std::optional<std::string> openFile(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);
-        if (fileAnswers.empty()) return std::nullopt;
-        auto answer = fileAnswers.front();
-        fileAnswers.pop_front();
+        std::optional<std::string> answer;
+        if (!fileAnswers.empty()) answer = fileAnswers.front(), fileAnswers.pop_front();
         return answer;
     }
     std::optional<std::string> favoriteTitle() override { return ++titleDialogs, titleAnswer; }
@@ -66,8 +63,7 @@ public:
 class FakeShell : public ShellServices {
 public:
     int open(const std::string& file, const std::string&, const std::string&) override {
-        opened.push_back(file);
-        return 42;  // more than 32: opened
+        return opened.push_back(file), 42;  // more than 32: opened
     }
     std::optional<std::string> desktopDirectory() override { return desktop; }
 
@@ -79,10 +75,7 @@ class FakeProcess : public ProcessServices {
 public:
     std::string moduleFileName() override { return modulePath; }
     std::vector<std::string> arguments() override { return {}; }
-    bool setCurrentDirectory(const std::string& path) override {
-        currentDirectory = path;
-        return true;
-    }
+    bool setCurrentDirectory(const std::string& path) override { return currentDirectory = path, true; }
     std::optional<uint32_t> runAndWait(const std::string& commandLine) override {
         started.push_back(commandLine);
         startDirectories.push_back(currentDirectory);
@@ -90,8 +83,7 @@ public:
     }
 
     std::string modulePath, currentDirectory;
-    std::vector<std::string> started;           // command lines, in order
-    std::vector<std::string> startDirectories;  // the current directory at each start
+    std::vector<std::string> started, startDirectories;  // command lines and current directories
     std::optional<uint32_t> exitCode = 0u;      // absent: the engine cannot be started
 };
 

@@ -15,40 +15,32 @@ namespace vokanti::testing {
 // A message box (or other dialog) of the program: its window, caption and text.
 struct ShownBox {
     HWND window = nullptr;
-    std::string caption;
-    std::string text;
+    std::string caption, text;
     explicit operator bool() const { return window != nullptr; }
 };
 
 class AppDriver {
 public:
-    // Makes a program directory of its own with Vokanti.exe, the stand-in vokan.exe (unless
-    // `withEngine` is false) and an env/ folder with an empty dict.txt.
-    explicit AppDriver(bool withEngine = true);
+    // A program directory of its own with Vokanti.exe, the stand-in vokan.exe and an env/
+    // folder with an empty dict.txt.
+    AppDriver();
     ~AppDriver() { endProgram(); }  // the directory goes with the last driver sharing it
     AppDriver(const AppDriver&) = delete;
     AppDriver& operator=(const AppDriver&) = delete;
-    // A driver for another instance of the program in the same directory; the directory
-    // stays until every driver sharing it is gone.
+    // A driver for another instance of the program in the same directory.
     std::unique_ptr<AppDriver> secondInstance() const;
 
-    // The program directory with a trailing backslash, and paths inside it.
+    // The program directory with a trailing backslash, and its files.
     const std::string& dir() const { return dir_; }
     std::string path(const std::string& relative) const { return dir_ + relative; }
-    void writeFile(const std::string& relative, const std::string& content) const {
-        directory_->write(relative, content);
-    }
+    void writeFile(const std::string& relative, const std::string& content) const { directory_->write(relative, content); }
     std::string readFile(const std::string& relative) const { return directory_->read(relative); }
     bool fileExists(const std::string& relative) const { return directory_->exists(relative); }
-    // The engine's exit code for the next runs.
-    void setEngineExitCode(unsigned long code) const {
-        writeFile("vokan-exitcode.txt", std::to_string(code));
-    }
-    // The command line the stand-in engine received last; empty when it did not run.
+    // The engine's exit code for the next runs, and the command line it received last.
+    void setEngineExitCode(unsigned long code) const { writeFile("vokan-exitcode.txt", std::to_string(code)); }
     std::string engineCommandLine() const { return readFile("vokan-cmdline.txt"); }
 
-    // Starts the program with `arguments` (appended to its quoted path), ending the one this
-    // driver started before if it still runs.
+    // Starts the program with `arguments`, ending the one this driver started before.
     void start(const std::string& arguments = "");
     // Waits for the main window to be shown; null after `timeoutMs`.
     HWND waitForMainWindow(DWORD timeoutMs = 20000);
@@ -57,34 +49,41 @@ public:
     HWND control(int id) const { return GetDlgItem(main_, id); }
     // Waits for the program to end; its exit code, or STILL_ACTIVE on time-out.
     DWORD waitForExit(DWORD timeoutMs = 20000);
-    bool running() const {
-        return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
-    }
+    bool running() const { return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 
-    // Waits for a dialog of the program other than the main window (a message box, a file
-    // dialog, the about box) with the given caption (any caption when empty).
+    // Waits for a dialog of the program other than the main window with the given caption
+    // (any when empty).
     ShownBox waitForBox(const std::string& caption = "", DWORD timeoutMs = 20000) const;
-    // True when no such box appears within `ms` (used after actions that must show none;
-    // the program is first made to process everything already posted to it).
-    bool noBoxWithin(DWORD ms) const;
+    // True when no box appears within `ms` after everything already posted is processed.
+    bool noBoxWithin(DWORD ms) const { return sync(), !waitForBox("", ms); }
     // Presses a button of a box (IDOK, IDCANCEL...) and waits for the box to go away.
     bool answer(const ShownBox& box, int buttonId, DWORD timeoutMs = 20000) const;
 
-    // Sends a message to the main window and waits for it to be handled (so everything
-    // posted before it has been processed too).
-    void sync() const;
-    // A user's left click in a control's client area (posted press and release).
-    void click(int id) const;
-    // A key press and release posted to a control (the focused window in the real program).
-    void key(HWND target, UINT vk) const;
-    // A menu command as the menu bar delivers it.
-    void command(int id) const;
+    // Waits until the main window has handled everything posted to it before.
+    void sync() const {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
+    }
+    // A user's left click in a control (posted press and release); a key posted to a window;
+    // a menu command as the menu bar delivers it.
+    void click(int id) const {
+        PostMessageA(control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        PostMessageA(control(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    }
+    void key(HWND target, UINT vk) const {
+        PostMessageA(target, WM_KEYDOWN, vk, 1);
+        PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+    }
+    void command(int id) const { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     // Edit text of a control (for a combo box, its edit field).
     std::string text(int id) const;
-    void setText(int id, const std::string& text) const;
+    void setText(int id, const std::string& text) const {
+        SendMessageA(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
 
 private:
-    explicit AppDriver(std::shared_ptr<ScratchDir> directory);
+    explicit AppDriver(std::shared_ptr<ScratchDir> directory)
+        : directory_(std::move(directory)), dir_(directory_->path() + "\\") {}
     void endProgram();  // if it still runs
 
     std::shared_ptr<ScratchDir> directory_;
@@ -96,8 +95,7 @@ private:
 // Waits until `condition` holds, pumping this thread's messages; false after `timeoutMs`.
 template <typename Condition>
 bool waitUntil(Condition condition, DWORD timeoutMs = 20000) {
-    const DWORD start = GetTickCount();
-    while (!condition()) {
+    for (const DWORD start = GetTickCount(); !condition();) {
         if (GetTickCount() - start > timeoutMs) return false;
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
@@ -105,8 +103,5 @@ bool waitUntil(Condition condition, DWORD timeoutMs = 20000) {
     }
     return true;
 }
-
-// The path of a file of the build tree, as Wine sees it.
-inline std::string buildFile(const char* unixPath) { return hostPath(unixPath); }
 
 }  // namespace vokanti::testing

@@ -3,16 +3,15 @@
 #include <stdexcept>
 
 namespace vokanti::testing {
-
 namespace {
 
-// The answerer of this thread: a timer procedure has no context of its own.
-thread_local MessageBoxAnswerer* current = nullptr;
+constexpr DWORD kTimeoutMs = 20000;
+thread_local MessageBoxAnswerer* current = nullptr;  // a timer procedure has no context of its own
 
-bool isDialogClass(HWND hwnd) {
+std::string classOf(HWND hwnd) {
     char name[16] = {};
     GetClassNameA(hwnd, name, sizeof name);
-    return lstrcmpA(name, "#32770") == 0;
+    return name;
 }
 
 std::string textOf(HWND hwnd) {
@@ -31,47 +30,31 @@ struct Search {
     HWND box = nullptr;
 };
 
-BOOL CALLBACK findBox(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    // The box is the enabled one: it disables the window that owns it.
-    if (!isDialogClass(hwnd) || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd) ||
-        (search->messageBox && !GetDlgItem(hwnd, 0xFFFF))) {
+// The box is the enabled dialog: it disables the window that owns it.
+BOOL CALLBACK findBox(HWND hwnd, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    if (classOf(hwnd) != "#32770" || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd) ||
+        (s->messageBox && !GetDlgItem(hwnd, 0xFFFF))) {
         return TRUE;
     }
-    search->box = hwnd;
-    return FALSE;
-}
-
-BOOL CALLBACK findIcon(HWND hwnd, LPARAM lParam) {
-    char name[16] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
-    if (lstrcmpiA(name, "Static") != 0 || (style & SS_TYPEMASK) != SS_ICON ||
-        !(style & WS_VISIBLE) || !SendMessageA(hwnd, STM_GETICON, 0, 0)) {
-        return TRUE;
-    }
-    *reinterpret_cast<bool*>(lParam) = true;
-    return FALSE;
+    return s->box = hwnd, FALSE;
 }
 
 BOOL CALLBACK closeDialogs(HWND hwnd, LPARAM) {
-    if (isDialogClass(hwnd) && IsWindowVisible(hwnd)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    if (classOf(hwnd) == "#32770" && IsWindowVisible(hwnd)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
     return TRUE;
 }
 
+BOOL CALLBACK findIcon(HWND hwnd, LPARAM found) {
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    if (lstrcmpiA(classOf(hwnd).c_str(), "Static") != 0 || (style & SS_TYPEMASK) != SS_ICON ||
+        !(style & WS_VISIBLE) || !SendMessageA(hwnd, STM_GETICON, 0, 0)) {
+        return TRUE;
+    }
+    return *reinterpret_cast<bool*>(found) = true, FALSE;
+}
+
 }  // namespace
-
-MessageBoxAnswerer::MessageBoxAnswerer(int button, DWORD timeoutMs)
-    : button_(button), timeout_(timeoutMs) {
-    start();
-}
-
-MessageBoxAnswerer::MessageBoxAnswerer(std::function<void(HWND)> act, DWORD timeoutMs)
-    : act_(std::move(act)), timeout_(timeoutMs) {
-    start();
-}
-
-MessageBoxAnswerer::~MessageBoxAnswerer() { stop(); }
 
 void MessageBoxAnswerer::start() {
     if (current) throw std::logic_error("one message box answerer per thread at a time");
@@ -91,13 +74,13 @@ void CALLBACK MessageBoxAnswerer::look(HWND, UINT, UINT_PTR, DWORD) {
     if (!self || !self->timer_) return;
     Search search{!self->act_};
     EnumThreadWindows(GetCurrentThreadId(), findBox, reinterpret_cast<LPARAM>(&search));
-    if (!search.box) {
-        if (GetTickCount() - self->started_ < self->timeout_) return;
+    HWND box = search.box;
+    if (!box) {
+        if (GetTickCount() - self->started_ < kTimeoutMs) return;
         EnumThreadWindows(GetCurrentThreadId(), closeDialogs, 0);
         return self->stop();
     }
     self->stop();  // before acting: the dialog may run a loop of its own
-    HWND box = search.box;
     SeenMessageBox& seen = self->seen_;
     seen.found = true;
     seen.caption = textOf(box);
@@ -109,11 +92,6 @@ void CALLBACK MessageBoxAnswerer::look(HWND, UINT, UINT_PTR, DWORD) {
     seen.owner = GetWindow(box, GW_OWNER);
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(self->button_, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, self->button_)));
-}
-
-SeenMessageBox MessageBoxAnswerer::result() {
-    stop();
-    return seen_;
 }
 
 }  // namespace vokanti::testing

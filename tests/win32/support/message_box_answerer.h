@@ -13,27 +13,24 @@ namespace vokanti::testing {
 
 struct SeenMessageBox {
     bool found = false;
-    std::string caption;
-    std::string text;      // the message (static 0xFFFF)
-    bool hasIcon = false;  // a visible icon static
-    bool hasOk = false;
-    bool hasCancel = false;
+    std::string caption, text;  // the text: the message (static 0xFFFF)
+    bool hasIcon = false, hasOk = false, hasCancel = false;
     HWND owner = nullptr;
 };
 
 class MessageBoxAnswerer {
 public:
     // `button`: the command to answer with (IDOK, IDCANCEL).
-    explicit MessageBoxAnswerer(int button = IDOK, DWORD timeoutMs = 20000);
+    explicit MessageBoxAnswerer(int button = IDOK) : button_(button) { start(); }
     // Any other modal dialog of the thread (a file dialog): `act` runs with the dialog's
     // window once it is up, and must end the dialog.
-    explicit MessageBoxAnswerer(std::function<void(HWND)> act, DWORD timeoutMs = 20000);
-    ~MessageBoxAnswerer();
+    explicit MessageBoxAnswerer(std::function<void(HWND)> act) : act_(std::move(act)) { start(); }
+    ~MessageBoxAnswerer() { stop(); }
     MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
     MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
 
     // Stops looking and tells what was seen.
-    SeenMessageBox result();
+    SeenMessageBox result() { return stop(), seen_; }
 
 private:
     static void CALLBACK look(HWND, UINT, UINT_PTR, DWORD);
@@ -42,7 +39,6 @@ private:
 
     int button_ = IDOK;
     std::function<void(HWND)> act_;
-    DWORD timeout_;
     DWORD started_ = 0;
     UINT_PTR timer_ = 0;
     SeenMessageBox seen_;
