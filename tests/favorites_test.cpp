@@ -16,19 +16,17 @@ class FavoritesTest : public DialogTest {
 protected:
     FavoritesTest() { form.appendEntries(IDC_LIST_TABS, {"お気に入り", "入力履歴"}); }
     std::string path() const { return programDir() + "env/favorite.txt"; }
-    void writeFavorites(const std::string& content, time_t stamp) {
-        writeFile("env/favorite.txt", content, stamp);
-    }
+    void writeFavorites(const std::string& content, time_t stamp) { writeFile("env/favorite.txt", content, stamp); }
     // What the user does by clicking a tab: 0 the favorites, 1 the history.
     void selectPage(int page) {
         form.setSelection(IDC_LIST_TABS, page);
         dlg.applyListTab();
     }
     // Adds the input `location` under `title`, as the user would.
-    void add(DialogAccess& dialog, const std::string& location, const std::string& title) {
+    void add(const std::string& location, const std::string& title) {
         form.setText(IDC_INPUT, location);
         prompts.titleAnswer = title;
-        dialog.addFavorite();
+        dlg.addFavorite();
     }
     Entries titles() const { return entries(IDC_FAVORITE_LIST); }
 };
@@ -58,19 +56,17 @@ TEST_F(FavoritesTest, AddingAndDeletingRewriteTheWholeFile) {
     writeFavorites(kTwo, 1000);
     dlg.loadFavorites();
     dlg.addFavorite();  // no input: no dialog
-    EXPECT_EQ(prompts.titleDialogs, 0);
     form.setText(IDC_INPUT, "C:/new.txt");
     dlg.addFavorite();  // cancelled
-    add(dlg, "C:/new.txt", "");
+    add("C:/new.txt", "");
     EXPECT_EQ(prompts.titleDialogs, 2);
     EXPECT_EQ(readFile("env/favorite.txt"), kTwo);
-    add(dlg, "C:/new.txt", longTitle);  // taken as typed
+    add("C:/new.txt", longTitle);  // taken as typed
     EXPECT_EQ(readFile("env/favorite.txt"), kTwo + longTitle + "\r\nC:/new.txt\r\n");
     EXPECT_EQ(dlg.favorites().stamp(), files.modStamp(path()));
     EXPECT_EQ(form.horizontalExtent(IDC_FAVORITE_LIST), 3000 * MemoryForm::kCharWidth + 10);
 
-    dlg.deleteSelectedFavorite();  // nothing selected
-    EXPECT_TRUE(prompts.questions.empty());
+    dlg.deleteSelectedFavorite();  // nothing selected: no question
     form.setSelection(IDC_FAVORITE_LIST, 2);
     prompts.confirmAnswer = false;
     dlg.deleteSelectedFavorite();
@@ -87,21 +83,19 @@ TEST_F(FavoritesTest, AddingAndDeletingRewriteTheWholeFile) {
         EXPECT_EQ(readFile("env/favorite.txt"), left);
     }
     EXPECT_EQ(form.entryCount(IDC_FAVORITE_LOCATIONS), 0);
-    EXPECT_TRUE(fileExists("env/favorite.txt"));
-    EXPECT_FALSE(fileExists("env/favorite.txt.new"));
+    EXPECT_TRUE(fileExists("env/favorite.txt") && !fileExists("env/favorite.txt.new"));
     EXPECT_TRUE(prompts.results.empty());
 }
 
 TEST_F(FavoritesTest, OwnRewriteNeverReloadsButAnOutsideEditDoes) {
     writeFavorites(kTwo, 1000);
     dlg.loadFavorites();
-    add(dlg, "C:/in.txt", "In");
+    add("C:/in.txt", "In");
     // Other content under the stamp of our own rewrite: the page switch reads nothing.
     writeFavorites("Other\r\nC:/other.txt\r\n", static_cast<time_t>(*dlg.favorites().stamp()));
     selectPage(1);
     EXPECT_TRUE(form.visible(IDC_HISTORY_LIST) && !form.visible(IDC_FAVORITE_LIST));
     selectPage(0);
-    EXPECT_TRUE(form.visible(IDC_FAVORITE_LIST) && !form.visible(IDC_HISTORY_LIST));
     EXPECT_EQ(titles(), (Entries{"Times", "Memo", "In"}));
 
     // Edited from outside: the favorites page shows the file, and the scroll range follows.
@@ -128,7 +122,7 @@ TEST_F(FavoritesTest, OwnRewriteNeverReloadsButAnOutsideEditDoes) {
     EXPECT_EQ(titles(), Entries{"New"});
     // Changes not yet shown are overwritten by the next rewrite.
     writeFavorites("Unseen\r\nC:/unseen.txt\r\n", 7000);
-    add(dlg, "C:/in2.txt", "In2");
+    add("C:/in2.txt", "In2");
     EXPECT_EQ(readFile("env/favorite.txt"), "New\r\nC:/new.txt\r\nIn2\r\nC:/in2.txt\r\n");
     EXPECT_FALSE(dlg.ended());
 }
@@ -137,14 +131,13 @@ TEST_F(FavoritesTest, FileRemovedFromOutsideIsNotRecreatedAndEndsTheDialogOnItsP
     writeFavorites(kTwo, 1000);
     dlg.loadFavorites();
     ASSERT_EQ(std::remove(path().c_str()), 0);
-    add(dlg, "C:/in.txt", "In");
+    add("C:/in.txt", "In");
     EXPECT_EQ(prompts.results, Entries{path() + "を削除できませんでした．"});
     EXPECT_FALSE(fileExists("env/favorite.txt") || fileExists("env/favorite.txt.new"));
     selectPage(1);
     EXPECT_FALSE(dlg.ended());
     selectPage(0);
-    EXPECT_TRUE(dlg.ended());
-    EXPECT_EQ(dlg.result(), kResultCancel);
+    EXPECT_TRUE(dlg.ended() && dlg.result() == kResultCancel);
     EXPECT_EQ(prompts.results.back(), path() + "が見つかりません．");
     EXPECT_FALSE(fileExists("env/favorite.txt"));
 }
@@ -172,7 +165,7 @@ TEST_F(FavoritesTest, KilledOrFailedRewriteLeavesTheOldOrTheNewFileWhole) {
             if (point == 0) faulty.onWrite = atFourthWrite(true);
             if (point == 1) faulty.onReplace = [&] { kill(); return true; };
             if (point == 2) faulty.afterReplace = kill;
-            add(dlg, "C:/new.txt", "New");
+            add("C:/new.txt", "New");
             ::_exit(0);  // not reached
         }
         int status = 0;
@@ -182,7 +175,7 @@ TEST_F(FavoritesTest, KilledOrFailedRewriteLeavesTheOldOrTheNewFileWhole) {
     }
     // A new file left by a killed rewrite does not stand in the way of the next one.
     ASSERT_TRUE(fileExists("env/favorite.txt.new"));
-    add(dlg, "C:/new.txt", "New");
+    add("C:/new.txt", "New");
     EXPECT_EQ(readFile("env/favorite.txt"), kThree);
     EXPECT_TRUE(prompts.results.empty());
 
@@ -190,11 +183,10 @@ TEST_F(FavoritesTest, KilledOrFailedRewriteLeavesTheOldOrTheNewFileWhole) {
     for (int fault = 0; fault < 2; ++fault) {  // the fourth write fails, the replace fails
         faulty.onWrite = fault == 0 ? atFourthWrite(false) : nullptr;
         faulty.onReplace = [fault] { return fault == 0; };
-        add(dlg, "C:/other.txt", "Other");
+        add("C:/other.txt", "Other");
         EXPECT_EQ(readFile("env/favorite.txt"), kThree) << fault;
         EXPECT_EQ(prompts.results.back(), path() + "への書き込みに失敗しました．");
-        EXPECT_FALSE(fileExists("env/favorite.txt.new"));
-        EXPECT_EQ(dlg.favorites().stamp(), stamp);
+        EXPECT_TRUE(!fileExists("env/favorite.txt.new") && dlg.favorites().stamp() == stamp);
     }
 }
 

@@ -87,7 +87,7 @@ TEST_F(JobTest, AHistoryLineThatCannotBeWrittenStopsTheJobBeforeTheEngine) {
     }
     // The input line written before the output line failed stays.
     EXPECT_EQ(readFile("env/in_history.txt") + readFile("env/out_history.txt"), "C:/in.txt\r\n");
-    EXPECT_EQ(form.entryCount(IDC_INPUT) + 10 * form.entryCount(IDC_OUTPUT), 1);
+    EXPECT_TRUE(form.entryCount(IDC_INPUT) == 1 && form.entryCount(IDC_OUTPUT) == 0);
 }
 
 }  // namespace

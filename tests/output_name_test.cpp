@@ -11,8 +11,7 @@ protected:
     void SetUp() override { dlg.loadSettings(); }  // defaults: vkndb5s, switches off
 
     // Types `input`, sets the options and proposes; returns the output the form shows.
-    std::string propose(const std::string& input, int formatRadio, bool sameDir = false,
-                        bool downloadOnly = false) {
+    std::string propose(const std::string& input, int formatRadio, bool sameDir = false, bool downloadOnly = false) {
         form.setText(IDC_INPUT, input);
         form.click(formatRadio);
         form.setChecked(IDC_SAME_DIR, sameDir);
@@ -27,12 +26,7 @@ TEST_F(OutputNameTest, NamesBesideTheInputOrOnTheDesktop) {
     std::string longDir = "C:";
     while (longDir.size() < 3000) longDir += "/a directory name";
     const std::string longUrlName = std::string(2000, 'u') + ".htm";
-    const struct {
-        std::string input;
-        int format;
-        bool sameDir, downloadOnly;
-        std::string expected;
-    } cases[] = {
+    const struct { std::string input; int format; bool sameDir, downloadOnly; std::string expected; } cases[] = {
         {"C:/work/text.txt", IDC_OUTPUT_CSV, true, false, "C:/work/text.csv"},
         {"C:/work/text.txt", IDC_OUTPUT_HTML2, false, false, kDesktop + "text_out.html"},
         {"C:/work/text.txt", IDC_OUTPUT_HTML1, true, true, "C:/work/text_out.html"},
@@ -93,17 +87,17 @@ TEST_F(OutputNameTest, RejectedNumberDoesNotStopTheProposal) {
 
 TEST_F(OutputNameTest, ReproposesOnlyAnOutputAlreadyExchanged) {
     form.setText(IDC_INPUT, "C:/work/text.txt");
-    form.setText(IDC_OUTPUT, "C:/typed.vkndb5s");  // typed, not yet read
     form.click(IDC_OUTPUT_CSV);
-    dlg.reproposeIfOutputSet();
-    EXPECT_EQ(form.text(IDC_OUTPUT), "C:/typed.vkndb5s");
-    dlg.readForm();
-    dlg.reproposeIfOutputSet();
-    EXPECT_EQ(form.text(IDC_OUTPUT), kDesktop + "text.csv");
-    form.setText(IDC_OUTPUT, "");  // emptied and read: left empty
-    dlg.readForm();
-    dlg.reproposeIfOutputSet();
-    EXPECT_EQ(form.text(IDC_OUTPUT), "");
+    // Typed but not yet read: kept; read: proposed again; emptied and read: left empty.
+    for (const auto& [output, read, expected] :
+         std::vector<std::tuple<std::string, bool, std::string>>{{"C:/typed.vkndb5s", false, "C:/typed.vkndb5s"},
+                                                                 {"C:/typed.vkndb5s", true, kDesktop + "text.csv"},
+                                                                 {"", true, ""}}) {
+        form.setText(IDC_OUTPUT, output);
+        if (read) dlg.readForm();
+        dlg.reproposeIfOutputSet();
+        EXPECT_EQ(form.text(IDC_OUTPUT), expected);
+    }
 }
 
 }  // namespace

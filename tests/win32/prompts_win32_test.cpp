@@ -39,7 +39,7 @@ protected:
     PromptsWin32 prompts{"Vokanti"};
 };
 
-TEST_F(PromptsTest, ResultBoxHasTheIconAndOkOnlyAndTheQuestionOkAndCancel) {
+TEST_F(PromptsTest, ResultBoxHasTheIconAndOkOnlyTheQuestionOkAndCancelAndTextsTheirCaption) {
     SeenMessageBox box = answered(IDOK, [&] { prompts.resultBox("ファイル作成に成功しました！"); });
     ASSERT_TRUE(box.found);
     EXPECT_EQ(box.caption + "|" + box.text, "Vokanti|ファイル作成に成功しました！");
@@ -53,6 +53,8 @@ TEST_F(PromptsTest, ResultBoxHasTheIconAndOkOnlyAndTheQuestionOkAndCancel) {
     EXPECT_TRUE(!box.hasIcon && box.hasCancel);
     box = answered(IDCANCEL, [&] { confirmed = prompts.confirm("お気に入りの削除", "削除"); });
     EXPECT_TRUE(box.found && !confirmed);
+    box = answered(IDOK, [&] { prompts.showText("vokanの実行コマンド", "C:/vokan.exe -t"); });
+    EXPECT_EQ(box.caption + "|" + box.text, "vokanの実行コマンド|C:/vokan.exe -t");
 
     PromptsWin32 early("Vokanti");  // no main window yet: no owner
     box = answered(IDOK, [&] { early.resultBox("早い"); });
