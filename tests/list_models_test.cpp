@@ -1,10 +1,8 @@
-// The list files and the models over them: the line format, appending, sharing, and what
-// happens when reads, writes, truncates, flushes, closes or removals fail. Nothing written
+// The list files and the models over them: the line format, appending, and what happens
+// when reads, writes, truncates, flushes, closes or removals fail. Nothing written
 // by the program may be lost, glued to another line, or hidden behind a 0x1A byte. Favorites
-// kept byte for byte are proved on real list boxes under Wine.
+// kept byte for byte and files shared with nobody are proved under Wine.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -53,33 +51,6 @@ TEST_F(ListModelsTest, LineEndsTerminatorsAndTheEndByte) {
     // unterminated last line longer than a chunk.
     const std::string first(65535, 'a'), second(200000, 'b'), third(70000, 'c');
     EXPECT_EQ(entriesOf(first + "\r\n" + second + "\r\n" + third), (Entries{first, second, third}));
-}
-
-TEST_F(ListModelsTest, OpenModesAndNoSharingWithThisProcessOrAnother) {
-    ListFile file(files);
-    EXPECT_FALSE(file.open(path("new.txt"), OpenMode::Read) || file.open(path("new.txt"), OpenMode::ReadWrite));
-    write("h.txt", "keep\r\n");
-    ASSERT_TRUE(file.open(path("h.txt"), OpenMode::ReadWrite));
-    EXPECT_FALSE(file.canAppend());  // not before its end is known
-    ListFile second(files);
-    for (OpenMode mode : {OpenMode::Read, OpenMode::ReadWrite, OpenMode::Create}) {
-        EXPECT_FALSE(second.open(path("h.txt"), mode));
-    }
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        PosixFileSystem childFiles;
-        _exit(childFiles.open(path("h.txt"), OpenMode::Read) ||
-              childFiles.open(path("h.txt"), OpenMode::Create));
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "opened by another process";
-    EXPECT_EQ(read("h.txt"), "keep\r\n");  // the failed Create emptied nothing
-    file.close();
-    ASSERT_TRUE(file.open(path("h.txt"), OpenMode::Create));
-    EXPECT_TRUE(file.canAppend());
-    EXPECT_EQ(read("h.txt"), "");
 }
 
 // Records always become lines of their own that the next start reads back.

@@ -1,7 +1,12 @@
 #pragma once
 // The native tests' one way into the main dialog's private state and operations: the same
 // names as the dialog's own, forwarded.
+#include <utility>
+
 #include "ui/vokanti_dlg.h"
+
+#define VOKANTI_FORWARD(name) \
+    template <typename... A> decltype(auto) name(A&&... a) { return d.name(std::forward<A>(a)...); }
 
 namespace vokanti::testing {
 
@@ -17,43 +22,21 @@ public:
     const Favorites& favorites() const { return d.favorites; }
 
     // The framework's slots and state.
-    bool initDialog() { return d.initDialog(); }
-    EventResult onEvent(const DialogEvent& e) { return d.onEvent(e); }
-    void setHost(MainWindowHost* host) { d.setHost(host); }
-    bool ended() const { return d.ended(); }
-    int result() const { return d.result(); }
-    void beginRun() { d.beginRun(); }
-
+    VOKANTI_FORWARD(initDialog) VOKANTI_FORWARD(onEvent) VOKANTI_FORWARD(setHost) VOKANTI_FORWARD(ended)
+    VOKANTI_FORWARD(result) VOKANTI_FORWARD(beginRun)
     // The operations: form and settings, job, histories, dictionaries, favorites.
-    bool readForm() { return d.readForm(); }
-    void writeForm() { d.writeForm(); }
-    void loadSettings() { d.loadSettings(); }
-    void saveSettings() { d.saveSettings(); }
-    void applyIgnoreListRule() { d.applyIgnoreListRule(); }
-    void applyNoDictPreset() { d.applyNoDictPreset(); }
-    void reproposeIfOutputSet() { d.reproposeIfOutputSet(); }
-    void proposeOutputName() { d.proposeOutputName(); }
-    std::string buildCommandLine() { return d.buildCommandLine(); }
-    void runJob() { d.runJob(); }
-    bool resolveProgramDir() { return d.resolveProgramDir(); }
-    void loadHistories() { d.loadHistories(); }
-    bool recordInputHistory(const std::string& t) { return d.recordInputHistory(t); }
-    bool recordOutputHistory(const std::string& t) { return d.recordOutputHistory(t); }
-    void closeHistories() { d.closeHistories(); }
-    void clearHistory() { d.clearHistory(); }
-    void takeInputFromHistory() { d.takeInputFromHistory(); }
-    void fillHistoryList() { d.fillHistoryList(); }
-    void updateHorizontalExtent(int id) { d.updateHorizontalExtent(id); }
-    bool loadDictionaryList() { return d.loadDictionaryList(); }
-    void reloadDictionaryListIfChanged() { d.reloadDictionaryListIfChanged(); }
-    void browseDictionary() { d.browseDictionary(); }
-    void addTypedDictionary() { d.addTypedDictionary(); }
-    void removeAddedDictionary() { d.removeAddedDictionary(); }
-    void loadFavorites() { d.loadFavorites(); }
-    void applyListTab() { d.applyListTab(); }
-    void takeInputFromFavorite() { d.takeInputFromFavorite(); }
-    void addFavorite() { d.addFavorite(); }
-    void deleteSelectedFavorite() { d.deleteSelectedFavorite(); }
+    VOKANTI_FORWARD(readForm) VOKANTI_FORWARD(writeForm) VOKANTI_FORWARD(loadSettings) VOKANTI_FORWARD(saveSettings)
+    VOKANTI_FORWARD(applyIgnoreListRule) VOKANTI_FORWARD(applyNoDictPreset) VOKANTI_FORWARD(reproposeIfOutputSet)
+    VOKANTI_FORWARD(proposeOutputName) VOKANTI_FORWARD(buildCommandLine) VOKANTI_FORWARD(runJob)
+    VOKANTI_FORWARD(resolveProgramDir) VOKANTI_FORWARD(loadHistories) VOKANTI_FORWARD(recordInputHistory)
+    VOKANTI_FORWARD(recordOutputHistory) VOKANTI_FORWARD(closeHistories) VOKANTI_FORWARD(clearHistory)
+    VOKANTI_FORWARD(takeInputFromHistory) VOKANTI_FORWARD(fillHistoryList) VOKANTI_FORWARD(updateHorizontalExtent)
+    VOKANTI_FORWARD(loadDictionaryList) VOKANTI_FORWARD(reloadDictionaryListIfChanged)
+    VOKANTI_FORWARD(browseDictionary) VOKANTI_FORWARD(addTypedDictionary) VOKANTI_FORWARD(removeAddedDictionary)
+    VOKANTI_FORWARD(loadFavorites) VOKANTI_FORWARD(applyListTab) VOKANTI_FORWARD(takeInputFromFavorite)
+    VOKANTI_FORWARD(addFavorite) VOKANTI_FORWARD(deleteSelectedFavorite)
 };
 
 }  // namespace vokanti::testing
+
+#undef VOKANTI_FORWARD

@@ -26,12 +26,9 @@ public:
         auto file = real_.open(path, mode);
         return file ? std::make_unique<File>(std::move(file), *this, path) : nullptr;
     }
-    bool remove(const std::string& path) override {
-        return allowed(onRemove, path) && real_.remove(path);
-    }
+    bool remove(const std::string& path) override { return allowed(onRemove, path) && real_.remove(path); }
     bool replace(const std::string& source, const std::string& target) override {
-        if (onReplace && !onReplace()) return false;
-        const bool done = real_.replace(source, target);
+        const bool done = (!onReplace || onReplace()) && real_.replace(source, target);
         if (done && afterReplace) afterReplace();
         return done;
     }
@@ -44,18 +41,13 @@ private:
     struct File : RawFile {
         File(std::unique_ptr<RawFile> real, FaultyFileSystem& owner, std::string path)
             : real(std::move(real)), owner(owner), path(std::move(path)) {}
-        long read(char* buffer, size_t size) override {
-            return allowed(owner.onRead, path) ? real->read(buffer, size) : -1;
-        }
+        long read(char* buffer, size_t size) override { return allowed(owner.onRead, path) ? real->read(buffer, size) : -1; }
         bool write(const char* data, size_t size) override {
             if (allowed(owner.onWrite, path)) return real->write(data, size);
-            real->write(data, std::min(size, owner.shortWriteBytes));
-            return false;
+            return real->write(data, std::min(size, owner.shortWriteBytes)), false;
         }
         std::optional<uint64_t> seekToEnd() override { return real->seekToEnd(); }
-        bool truncate(uint64_t size) override {
-            return allowed(owner.onTruncate, path) && real->truncate(size);
-        }
+        bool truncate(uint64_t size) override { return allowed(owner.onTruncate, path) && real->truncate(size); }
         bool flush() override { return allowed(owner.onFlush, path) && real->flush(); }
         bool close() override {
             const bool closed = real->close();

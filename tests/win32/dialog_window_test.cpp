@@ -21,21 +21,22 @@ namespace {
 
 constexpr int kProbeCommand = 4242, kFailingCommand = 4243;
 
+using Log = std::vector<std::string>;
+
 // A dialog that records what reaches it; the log is shared with the window's hook.
 class ProbeDialog : public CDialog {
 public:
-    ProbeDialog(Form& form, std::vector<std::string>& log) : CDialog(form), log_(log) {}
+    ProbeDialog(Form& form, Log& log) : CDialog(form), log_(log) {}
 
     bool initDialog() override {
-        ++inits;
-        if (endDuringInit) endDialog(kResultOK);
+        if (++inits, endDuringInit) endDialog(kResultOK);
         return true;
     }
     bool preTranslate(const QueuedMessage& message) override {
-        using Kind = QueuedMessage::Kind;
-        if (message.kind == Kind::KeyDown) log_.push_back("dialog key " + std::to_string(message.key));
-        if (message.kind == Kind::LButtonDown) log_.push_back("dialog lbutton down");
-        return swallowDelete && message.kind == Kind::KeyDown && message.key == kKeyDelete;
+        const bool key = message.kind == QueuedMessage::Kind::KeyDown;
+        if (key) log_.push_back("dialog key " + std::to_string(message.key));
+        if (message.kind == QueuedMessage::Kind::LButtonDown) log_.push_back("dialog lbutton down");
+        return swallowDelete && key && message.key == kKeyDelete;
     }
     void onCancel() override {
         ++cancels;
@@ -56,13 +57,12 @@ public:
     std::vector<int> commands;  // the ids of the commands that reached the dialog
 
 private:
-    std::vector<std::string>& log_;
+    Log& log_;
 };
 
 class ProbeWindow : public DialogWindow {
 public:
-    ProbeWindow(CDialog& dialog, Win32Form& form, std::vector<std::string>& log)
-        : DialogWindow(dialog, form, IDD_VOKANTI_DIALOG), log_(log) {}
+    ProbeWindow(CDialog& dialog, Win32Form& form, Log& log) : DialogWindow(dialog, form, IDD_VOKANTI_DIALOG), log_(log) {}
 
     std::function<void(HWND)> beforeInit, afterInit;
     bool shown = false;
@@ -70,8 +70,7 @@ public:
 
 protected:
     void beforeInitDialog() override {
-        created = hwnd();
-        if (beforeInit) beforeInit(hwnd());
+        if (created = hwnd(), beforeInit) beforeInit(hwnd());
     }
     void afterInitDialog() override {
         if (afterInit) afterInit(hwnd());
@@ -81,18 +80,17 @@ protected:
         return false;
     }
     bool handleWindowMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR&) override {
-        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
-        if (message == WM_WINDOWPOSCHANGED && (position->flags & SWP_SHOWWINDOW)) shown = true;
+        shown |= message == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW);
         return false;
     }
 
 private:
-    std::vector<std::string>& log_;
+    Log& log_;
 };
 
 class DialogWindowTest : public ::testing::Test {
 protected:
-    std::vector<std::string> log;
+    Log log;
     Win32Form form;
     ProbeDialog dialog{form, log};
     ProbeWindow window{dialog, form, log};
@@ -114,7 +112,7 @@ TEST_F(DialogWindowTest, PreTranslationSeesAQueuedKeyBeforeItIsDispatched) {
         EXPECT_EQ(window.runModal(nullptr), kResultCancel);
         // The dialog's hook first, then the window's; the key reaches the edit only when the
         // dialog's hook leaves it.
-        std::vector<std::string> expected = {"dialog key 46", "window key 46", "dialog lbutton down"};
+        Log expected = {"dialog key 46", "window key 46", "dialog lbutton down"};
         if (swallow) expected.erase(expected.begin() + 1);
         EXPECT_EQ(log, expected);
         EXPECT_EQ(dialog.editTextAtEnd, swallow ? "abc" : "bc");

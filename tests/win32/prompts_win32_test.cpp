@@ -138,8 +138,7 @@ TEST_F(PromptsTest, FavoriteTitleIsReturnedOnOkAndNothingOnCancel) {
         EXPECT_EQ(prompts.favoriteTitle(), c.title);
         ASSERT_TRUE(answerer.result().found);
         EXPECT_TRUE(owner == mainWindow && !mainEnabled && IsWindowEnabled(mainWindow));
-        EXPECT_EQ(caption, "お気に入りに追加");
-        EXPECT_EQ(shownText, "");  // every run starts with an empty title
+        EXPECT_EQ(caption + "|" + shownText, "お気に入りに追加|");  // every run starts with an empty title
         EXPECT_EQ(focus, field);
     }
 }
