@@ -12,7 +12,7 @@
 
 namespace vokanti {
 
-enum class ControlKind { Button, Edit, ComboBox, ListBox, Tab };
+enum class ControlKind { Plain, ComboBox, ListBox, Tab };  // Plain: buttons and edit fields
 
 class MemoryForm : public Form {
 public:
@@ -93,7 +93,7 @@ public:
 
 private:
     struct Control {
-        ControlKind kind = ControlKind::Button;
+        ControlKind kind = ControlKind::Plain;
         bool checked = false, enabled = true, visible = true;
         std::string text;
         std::vector<std::string> entries;  // stay empty but for lists, combos and tabs
@@ -115,23 +115,18 @@ private:
 // their kinds, and the three radio groups in the order of their values.
 inline void addMainDialogControls(MemoryForm& form) {
     for (int id : {IDC_INPUT, IDC_OUTPUT, IDC_DICTIONARY}) form.addControl(id, ControlKind::ComboBox);
-    for (int id : {IDC_IGNORE_LONG, IDC_IGNORE_SHORT, IDC_QUESTION_NUM, IDC_CUT_LENGTH}) {
-        form.addControl(id, ControlKind::Edit);
-    }
-    for (int id : {IDC_HISTORY_LIST, IDC_FAVORITE_LIST, IDC_FAVORITE_LOCATIONS}) {
-        form.addControl(id, ControlKind::ListBox);
-    }
+    for (int id : {IDC_HISTORY_LIST, IDC_FAVORITE_LIST, IDC_FAVORITE_LOCATIONS}) form.addControl(id, ControlKind::ListBox);
     form.addControl(IDC_LIST_TABS, ControlKind::Tab);
-    for (int id : {IDC_BROWSE_INPUT, IDC_BROWSE_OUTPUT, IDC_BROWSE_DICTIONARY, IDC_ADD_DICTIONARY,
-                   IDC_REMOVE_DICTIONARY, IDC_QUESTION, IDC_SAME_DIR, IDC_SORT_DICTIONARY,
-                   IDC_INPUT_LIST_ONLY, IDC_NO_IGNORE, IDC_DOWNLOAD_ONLY, IDC_OK, IDC_CANCEL,
-                   IDC_OPEN_INPUT, IDC_ADD_FAVORITE, IDC_OPEN_OUTPUT, IDC_CUT, IDC_NO_DICT}) {
-        form.addControl(id, ControlKind::Button);
+    for (int id : {IDC_IGNORE_LONG, IDC_IGNORE_SHORT, IDC_QUESTION_NUM, IDC_CUT_LENGTH, IDC_BROWSE_INPUT,
+                   IDC_BROWSE_OUTPUT, IDC_BROWSE_DICTIONARY, IDC_ADD_DICTIONARY, IDC_REMOVE_DICTIONARY, IDC_QUESTION,
+                   IDC_SAME_DIR, IDC_SORT_DICTIONARY, IDC_INPUT_LIST_ONLY, IDC_NO_IGNORE, IDC_DOWNLOAD_ONLY, IDC_OK,
+                   IDC_CANCEL, IDC_OPEN_INPUT, IDC_ADD_FAVORITE, IDC_OPEN_OUTPUT, IDC_CUT, IDC_NO_DICT}) {
+        form.addControl(id, ControlKind::Plain);
     }
     for (const std::vector<int>& group : {std::vector<int>{IDC_MATCH_WORD, IDC_MATCH_WORD_IDIOM, IDC_MATCH_IDIOM},
                                           {IDC_INPUT_HTML, IDC_INPUT_TEXT},
                                           {IDC_OUTPUT_DB, IDC_OUTPUT_CSV, IDC_OUTPUT_HTML1, IDC_OUTPUT_HTML2}}) {
-        for (int id : group) form.addControl(id, ControlKind::Button);
+        for (int id : group) form.addControl(id, ControlKind::Plain);
         form.addRadioGroup(group);
     }
 }
