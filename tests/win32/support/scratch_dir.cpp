@@ -1,34 +1,11 @@
 #include "win32/support/scratch_dir.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
 namespace vokanti::testing {
-
-namespace {
-
-void removeTree(const std::string& dir) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string full = dir + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                removeTree(full);
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(dir.c_str());
-}
-
-}  // namespace
 
 ScratchDir::ScratchDir() {
     char temp[MAX_PATH + 1] = {};
@@ -43,7 +20,13 @@ ScratchDir::ScratchDir() {
     if (path_.empty()) throw std::runtime_error("cannot make a scratch directory");
 }
 
-ScratchDir::~ScratchDir() { removeTree(path_); }
+ScratchDir::~ScratchDir() {
+    std::wstring wide(path_.size(), L'\0');  // the ANSI path in the wide characters the library takes
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, path_.data(), static_cast<int>(path_.size()),
+                                                        &wide[0], static_cast<int>(wide.size()))));
+    std::error_code ignored;  // a leftover in the temporary folder harms no later test
+    std::filesystem::remove_all(wide, ignored);
+}
 
 void ScratchDir::makeDir(const std::string& relative) const {
     CreateDirectoryA(file(relative).c_str(), nullptr);
