@@ -58,7 +58,7 @@ public:
         CDialog::onCancel();
     }
     EventResult onEvent(const DialogEvent& event) override {
-        if (event.kind == EventKind::Command) commands.push_back(event.id);
+        if (event.kind == EventKind::Command) commands.emplace_back(event.id, event.code);
         if (event.kind == EventKind::Command && event.id == kFailingCommand) throw std::runtime_error("probe failure");
         return CDialog::onEvent(event);
     }
@@ -67,7 +67,7 @@ public:
     int inits = 0, cancels = 0;
     std::string editTextAtEnd;
     std::function<void()> atCancel;
-    std::vector<int> commands;  // the ids of the commands that reached the dialog
+    std::vector<std::pair<int, int>> commands;  // the commands that reached the dialog: id, code
 
 private:
     Log& log_;
@@ -171,7 +171,7 @@ TEST_F(DialogWindowTest, ADialogThatEndsDuringInitialisationNeverRunsItsLoop) {
     };
     EXPECT_EQ(window.runModal(nullptr), kResultOK);
     EXPECT_TRUE(log.empty());
-    EXPECT_EQ(std::count(dialog.commands.begin(), dialog.commands.end(), kProbeCommand), 0);
+    for (const auto& command : dialog.commands) EXPECT_NE(command.first, kProbeCommand);
     EXPECT_FALSE(window.shown);
     EXPECT_FALSE(IsWindow(window.created));
 }
@@ -179,10 +179,15 @@ TEST_F(DialogWindowTest, ADialogThatEndsDuringInitialisationNeverRunsItsLoop) {
 TEST_F(DialogWindowTest, AnErrorInAHandlerIsShownAndTheDialogGoesOn) {
     window.afterInit = [](HWND hwnd) {
         PostMessageA(hwnd, WM_COMMAND, kFailingCommand, 0);
+        PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_DICTIONARY, CBN_DROPDOWN),
+                     reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDC_DICTIONARY)));
         PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
     };
     MessageBoxAnswerer answerer(IDOK);
     EXPECT_EQ(window.runModal(nullptr), kResultCancel);
+    // The command after the failing one arrives, with its notification code.
+    EXPECT_NE(std::find(dialog.commands.begin(), dialog.commands.end(), std::pair{IDC_DICTIONARY, kComboDropDown}),
+              dialog.commands.end());
     const SeenMessageBox box = answerer.result();
     ASSERT_TRUE(box.found);
     EXPECT_NE(box.text.find("probe failure"), std::string::npos) << box.text;
