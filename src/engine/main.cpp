@@ -1,0 +1,2 @@
+// Placeholder until the command line lands: every job fails with the internal-error code.
+int main() { return 16; }
