@@ -1,0 +1,244 @@
+#!/usr/bin/env python3
+"""Builds the demo English-Japanese dictionary shipped in dic/.
+
+Reads a dictd database (the .index file and the gzip-compressed .dict.dz beside it) and
+writes a one-line text dictionary: `headword /// meaning`, Shift-JIS (code page 932),
+CR LF, ordered by headword bytes with ASCII letters lower-cased, so the engine can
+binary-search it without an index. Also writes the licence notice that travels with it.
+
+Standard library only; the output depends on the input files alone, so two builds give the
+same bytes.
+"""
+
+import argparse
+import gzip
+import os
+import re
+import sys
+
+B64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
+
+# Senses kept per headword and terms kept per sense: the list shows a meaning on one line,
+# and a learner wants the common senses, not all of them.
+MAX_SENSES = 8
+MAX_TERMS_PER_SENSE = 4
+
+# Characters that code page 932 holds under another code point. Everything else it cannot
+# hold is dropped.
+CP932_FIXES = {
+    "\u301c": "\uff5e",  # wave dash
+    "\u2212": "\uff0d",  # minus sign
+    "\u2014": "\u2015",  # em dash
+    "\u2016": "\u2225",  # double vertical line
+    "\u00a2": "\uffe0",  # cent
+    "\u00a3": "\uffe1",  # pound
+    "\u00ac": "\uffe2",  # not sign
+    "\u00a0": " ",  # no-break space
+}
+
+
+class DataError(Exception):
+    pass
+
+
+def b64_number(text):
+    value = 0
+    for ch in text:
+        pos = B64.find(ch)
+        if pos < 0:
+            raise DataError("bad base64 number %r in the index" % text)
+        value = value * 64 + pos
+    return value
+
+
+def read_entries(index_path, dict_path):
+    """Yields (index headword, entry text) for every article, in index order."""
+    with gzip.open(dict_path, "rb") as f:
+        data = f.read()
+    with open(index_path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.rstrip("\n")
+            if not line:
+                continue
+            parts = line.split("\t")
+            if len(parts) != 3:
+                raise DataError("%s:%d: expected three fields" % (index_path, number))
+            word, offset, length = parts[0], b64_number(parts[1]), b64_number(parts[2])
+            if offset + length > len(data):
+                raise DataError("%s:%d: article beyond the end of the data" % (index_path, number))
+            yield word, data[offset:offset + length].decode("utf-8", errors="replace")
+
+
+def database_info(index_path, dict_path):
+    for word, text in read_entries(index_path, dict_path):
+        if word == "00databaseinfo":
+            return text
+    return ""
+
+
+def to_cp932(text):
+    """The text as code page 932 bytes; characters it cannot hold are dropped."""
+    text = "".join(CP932_FIXES.get(ch, ch) for ch in text)
+    return text.encode("cp932", errors="ignore")
+
+
+def clean_headword(header):
+    """The headword of an article's first line: `word /pron/ <pos>`."""
+    word = re.split(r" /| <", header, maxsplit=1)[0]
+    return " ".join(word.split())
+
+
+def translations(lines):
+    """The Japanese senses of an article (its lines after the first).
+
+    An article is either one unnumbered sense (translation line, then an English gloss) or
+    numbered senses (`N. translation`, then a gloss). Where one translation covers several
+    glosses the source leaves a dangling ` N.` after it and ` N.` lines between glosses.
+    """
+    senses = []
+    for pos, line in enumerate(lines):
+        match = re.match(r"^(\d+)\.\s+(.*)$", line)
+        if match:
+            text = match.group(2)
+        elif pos == 0 and line.strip() and not line.startswith(" "):
+            text = line
+        else:
+            continue
+        text = re.sub(r"\s+\d+\.\s*$", "", text)
+        text = re.sub(r"<[^>]*>", "", text)
+        text = " ".join(text.split())
+        if text:
+            senses.append(text)
+    return senses
+
+
+def build(index_path, dict_path):
+    """Maps each headword (as written) to its list of senses, each a list of terms."""
+    meanings = {}
+    for word, text in read_entries(index_path, dict_path):
+        if word.startswith("00database"):
+            continue
+        lines = text.rstrip("\n").split("\n")
+        headword = clean_headword(lines[0]) or word
+        # The engine's words are ASCII; a headword it can never look up is left out.
+        if not headword.isascii() or not headword.isprintable() or " /// " in headword:
+            continue
+        senses = meanings.setdefault(headword, [])
+        seen = {term for sense in senses for term in sense}
+        for sense in translations(lines[1:]):
+            terms = []
+            for term in sense.split(","):
+                term = to_cp932(term.strip()).decode("cp932").strip()
+                if term and term not in seen and term not in terms:
+                    terms.append(term)
+            if terms:
+                senses.append(terms[:MAX_TERMS_PER_SENSE])
+                seen.update(terms)
+    return meanings
+
+
+def sort_key(headword_bytes):
+    return (headword_bytes.lower(), headword_bytes)
+
+
+def write_dictionary(meanings, out_path):
+    lines = []
+    for headword, senses in meanings.items():
+        if not senses:
+            continue
+        meaning = " / ".join(", ".join(terms) for terms in senses[:MAX_SENSES])
+        lines.append((headword.encode("ascii"), to_cp932(meaning)))
+    lines.sort(key=lambda item: sort_key(item[0]))
+    write_atomic(out_path, b"".join(h + b" /// " + m + b"\r\n" for h, m in lines))
+    return len(lines)
+
+
+def licence_text(copyright_path, name):
+    """The text of a standalone `License: name` paragraph of a Debian copyright file."""
+    with open(copyright_path, encoding="utf-8") as f:
+        paragraphs = f.read().split("\n\n")
+    for para in paragraphs:
+        first, _, rest = para.strip("\n").partition("\n")
+        if first.strip() == "License: " + name and rest:
+            body = []
+            for line in rest.split("\n"):
+                line = line[1:] if line.startswith(" ") else line
+                body.append("" if line == "." else line)
+            return "\n".join(body)
+    raise DataError("%s: no licence text named %s" % (copyright_path, name))
+
+
+def files_stanza(copyright_path, pattern):
+    with open(copyright_path, encoding="utf-8") as f:
+        for para in f.read().split("\n\n"):
+            if para.strip("\n").startswith("Files: " + pattern):
+                return para.strip("\n")
+    raise DataError("%s: no Files stanza for %s" % (copyright_path, pattern))
+
+
+def write_notice(out_path, dict_name, info, copyright_path):
+    stanza = files_stanza(copyright_path, "eng-jpn/")
+    text = "\n".join([
+        "%s: English-Japanese dictionary" % dict_name,
+        "",
+        "This file is an adaptation of the FreeDict English-Japanese dictionary",
+        "(FreeDict + WikDict, data from Wiktionary via DBnary), made by the FreeDict",
+        "contributors. Vokanti's build converted it from the dictd database of",
+        "Debian's package dict-freedict-eng-jpn to a one-line text dictionary",
+        "(Shift-JIS, one headword per line, Japanese senses only, pronunciations",
+        "and English glosses left out). The adaptation is licensed under the same",
+        "licence as the original:",
+        "",
+        "  Creative Commons Attribution-ShareAlike 3.0 Unported (CC BY-SA 3.0)",
+        "  https://creativecommons.org/licenses/by-sa/3.0/",
+        "",
+        "Copyright of the original data, as Debian records it:",
+        "",
+        stanza,
+        "",
+        "About the original database (its own information entry):",
+        "",
+        info.strip("\n"),
+        "",
+        "-" * 72,
+        "The licence:",
+        "",
+        licence_text(copyright_path, "CC-BY-SA-3.0"),
+        "",
+    ])
+    # UTF-8 with a byte-order mark so that Windows editors show the Japanese title right.
+    write_atomic(out_path, b"\xef\xbb\xbf" + text.replace("\n", "\r\n").encode("utf-8"))
+
+
+def write_atomic(path, data):
+    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+    tmp = path + ".tmp"
+    with open(tmp, "wb") as f:
+        f.write(data)
+    os.replace(tmp, path)
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    ap.add_argument("--index", required=True, help="dictd .index file")
+    ap.add_argument("--dict", required=True, help="dictd .dict.dz file")
+    ap.add_argument("--copyright", required=True, help="Debian copyright file of the data")
+    ap.add_argument("--out", required=True, help="dictionary to write")
+    ap.add_argument("--notice", required=True, help="licence notice to write")
+    args = ap.parse_args()
+    try:
+        meanings = build(args.index, args.dict)
+        count = write_dictionary(meanings, args.out)
+        write_notice(args.notice, os.path.basename(args.out),
+                     database_info(args.index, args.dict), args.copyright)
+    except (OSError, DataError, EOFError, UnicodeError) as e:
+        print("make_dictionary: %s" % e, file=sys.stderr)
+        return 1
+    if count == 0:
+        print("make_dictionary: no entries found", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
