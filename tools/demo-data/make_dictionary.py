@@ -106,15 +106,38 @@ def translations(lines):
             continue
         text = re.sub(r"\s+\d+\.\s*$", "", text)
         text = re.sub(r"<[^>]*>", "", text)
+        # Readings in parentheses ("(まげる, mageru)") and sense numbers ("(1, 2)").
+        text = re.sub(r"\s*[(（][^()（）]*[A-Za-z]{2,}[^()（）]*[)）]", "", text)
+        text = re.sub(r"\s*[(（][\d,\s]*[)）]", "", text)
         text = " ".join(text.split())
         if text:
             senses.append(text)
     return senses
 
 
+def useful_term(term):
+    """False for empty terms, romanised readings and fragments of cut parentheses.
+
+    Latin-script translations are kept when they look like names or abbreviations
+    (`CD`, `3x3`, `C++`); lower-case Latin text is a reading (`kaamposatu`).
+    """
+    if not term:
+        return False
+    if term.count("(") != term.count(")") or term.count("（") != term.count("）"):
+        return False
+    if term.isascii():
+        return any(ch.isupper() or ch.isdigit() for ch in term)
+    return True
+
+
 def build(index_path, dict_path):
-    """Maps each headword (as written) to its list of senses, each a list of terms."""
-    meanings = {}
+    """Maps each headword (as written) to its list of senses, each a list of terms.
+
+    A headword may have several articles (one per part of speech). The article with the
+    most senses comes first, as the word's main use (`take` as a verb before the noun);
+    a term already given in an earlier sense is not repeated.
+    """
+    articles = {}
     for word, text in read_entries(index_path, dict_path):
         if word.startswith("00database"):
             continue
@@ -123,17 +146,23 @@ def build(index_path, dict_path):
         # The engine's words are ASCII; a headword it can never look up is left out.
         if not headword.isascii() or not headword.isprintable() or " /// " in headword:
             continue
-        senses = meanings.setdefault(headword, [])
-        seen = {term for sense in senses for term in sense}
-        for sense in translations(lines[1:]):
+        articles.setdefault(headword, []).append(translations(lines[1:]))
+    meanings = {}
+    for headword, found in articles.items():
+        found.sort(key=len, reverse=True)  # stable: equal counts keep the source order
+        senses, seen = [], set()
+        for sense in (s for article in found for s in article):
             terms = []
             for term in sense.split(","):
                 term = to_cp932(term.strip()).decode("cp932").strip()
-                if term and term not in seen and term not in terms:
+                if not useful_term(term):
+                    continue
+                if term not in seen and term not in terms:
                     terms.append(term)
             if terms:
                 senses.append(terms[:MAX_TERMS_PER_SENSE])
                 seen.update(terms)
+        meanings[headword] = senses
     return meanings
 
 
