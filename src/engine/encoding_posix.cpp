@@ -1,0 +1,103 @@
+// Shift-JIS (code page 932) through iconv. iconv stops at the first byte it cannot
+// convert; each stop is resolved here by hand (one replacement, then on past the bad
+// bytes), so every call moves forward and the loops end.
+#include <cerrno>
+#include <iconv.h>
+
+#include "engine/encoding.h"
+#include "engine/unicode.h"
+
+namespace vokan {
+namespace {
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (ok()) iconv_close(handle_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts as much of `in` as it can, appending to `out`. Returns the number of input
+    // bytes consumed; errno tells why it stopped when that is less than all of them.
+    size_t convert(std::string_view in, std::string& out, int& error) {
+        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+        char* inPtr = const_cast<char*>(in.data());
+        size_t inLeft = in.size();
+        error = 0;
+        char buffer[16384];
+        while (inLeft > 0) {
+            char* outPtr = buffer;
+            size_t outLeft = sizeof buffer;
+            const size_t result = iconv(handle_, &inPtr, &inLeft, &outPtr, &outLeft);
+            out.append(buffer, static_cast<size_t>(outPtr - buffer));
+            if (result == static_cast<size_t>(-1)) {
+                if (errno == E2BIG) continue;
+                error = errno;
+                break;
+            }
+        }
+        return in.size() - inLeft;
+    }
+
+private:
+    iconv_t handle_;
+};
+
+}  // namespace
+
+std::string shiftJisToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    Converter converter("UTF-8", "CP932");
+    if (!converter.ok()) {
+        // No CP932 table on this system: keep ASCII, mark everything else.
+        for (const char c : bytes) {
+            if (static_cast<unsigned char>(c) < 0x80) out.push_back(c);
+            else out.append(kReplacementUtf8);
+        }
+        return out;
+    }
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        int error = 0;
+        pos += converter.convert(bytes.substr(pos), out, error);
+        if (pos >= bytes.size()) break;
+        // An undefined pair is replaced as one character; a lead byte without a trail byte,
+        // or a byte undefined on its own, as one byte.
+        const auto lead = static_cast<unsigned char>(bytes[pos]);
+        const bool pair = isShiftJisLead(lead) && pos + 1 < bytes.size() &&
+                          isShiftJisTrail(static_cast<unsigned char>(bytes[pos + 1]));
+        out.append(kReplacementUtf8);
+        pos += pair ? 2 : 1;
+    }
+    return out;
+}
+
+std::string utf8ToShiftJis(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    Converter converter("CP932", "UTF-8");
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        int error = 0;
+        if (converter.ok()) {
+            pos += converter.convert(utf8.substr(pos), out, error);
+            if (pos >= utf8.size()) break;
+        }
+        // Unrepresentable or malformed: one '?' for the character, or for the bad byte.
+        char32_t cp = 0;
+        const size_t start = pos;
+        const bool valid = decodeUtf8(utf8, pos, cp);
+        if (valid && cp < 0x80 && !converter.ok()) {
+            out.push_back(utf8[start]);
+        } else {
+            out.push_back('?');
+        }
+    }
+    return out;
+}
+
+}  // namespace vokan
