@@ -16,6 +16,12 @@ constexpr std::size_t kLineEndProbe = 64 * 1024;
 
 bool isShiftJisLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
+bool isAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
@@ -165,7 +171,8 @@ void Dictionary::buildIndex() {
 }
 
 std::optional<std::string> Dictionary::encodeKey(std::string_view utf8) const {
-    if (utf8_) return std::string(utf8);
+    // ASCII is the same in both encodings; most keys are English words.
+    if (utf8_ || isAscii(utf8)) return std::string(utf8);
     std::string encoded = utf8ToShiftJis(utf8);
     // The code page writes "?" for what it cannot hold: such a key cannot be a headword.
     if (std::count(encoded.begin(), encoded.end(), '?') != std::count(utf8.begin(), utf8.end(), '?'))
@@ -174,6 +181,7 @@ std::optional<std::string> Dictionary::encodeKey(std::string_view utf8) const {
 }
 
 std::string Dictionary::decode(std::string_view raw) const {
+    if (isAscii(raw)) return std::string(raw);
     return utf8_ ? wellFormedUtf8(raw) : shiftJisToUtf8(raw);
 }
 
