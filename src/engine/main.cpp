@@ -1,2 +1,25 @@
-// Placeholder until the command line lands: every job fails with the internal-error code.
-int main() { return 16; }
+// vokan: turns an English document into a vocabulary list. Quiet on success; on failure
+// one line on stderr, in English, naming the problem; the exit code tells the window which.
+#include "engine/exit_codes.h"
+#include "engine/job.h"
+#include "engine/program_dir.h"
+
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char** argv) {
+    try {
+        const std::string programDir = vokan::programDirectory();
+        if (programDir.empty()) {
+            std::fputs("vokan: cannot find the program's own folder\n", stderr);
+            return vokan::kExitInternal;
+        }
+        vokan::JobOutcome outcome = vokan::runJob(vokan::programArguments(argc, argv), programDir);
+        if (outcome.exitCode != vokan::kExitOk)
+            std::fprintf(stderr, "vokan: %s\n", outcome.message.c_str());
+        return outcome.exitCode;
+    } catch (...) {
+        // Nothing may escape as a crash; even a failure to build the message ends here.
+        return vokan::kExitInternal;
+    }
+}
