@@ -31,8 +31,11 @@ set(freedict_data ${VOKAN_FREEDICT_DIR}/freedict-eng-jpn.dict.dz)
 set(wordnet_lists
     ${VOKAN_WORDNET_DIR}/noun.exc ${VOKAN_WORDNET_DIR}/verb.exc
     ${VOKAN_WORDNET_DIR}/adj.exc ${VOKAN_WORDNET_DIR}/adv.exc)
+# How often each word was met as noun, verb ...: the dictionary lists a word's commonest part
+# of speech first.
+set(wordnet_usage_counts ${VOKAN_WORDNET_DIR}/cntlist.rev)
 foreach(source IN ITEMS ${freedict_index} ${freedict_data} ${VOKAN_FREEDICT_COPYRIGHT}
-                        ${wordnet_lists} ${VOKAN_WORDNET_COPYRIGHT})
+                        ${wordnet_lists} ${wordnet_usage_counts} ${VOKAN_WORDNET_COPYRIGHT})
   if(NOT EXISTS ${source})
     message(FATAL_ERROR "The demo data needs ${source}: install the Debian packages "
                         "dict-freedict-eng-jpn and wordnet-base (tools/setup.sh does).")
@@ -80,10 +83,11 @@ add_custom_command(
           --index ${freedict_index}
           --dict ${freedict_data}
           --copyright ${VOKAN_FREEDICT_COPYRIGHT}
+          --usage-counts ${wordnet_usage_counts}
           --out ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
           --notice ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.COPYING.txt
   DEPENDS ${demo_data_tools}/make_dictionary.py ${freedict_index} ${freedict_data}
-          ${VOKAN_FREEDICT_COPYRIGHT}
+          ${VOKAN_FREEDICT_COPYRIGHT} ${wordnet_usage_counts}
   COMMENT "Making the demo dictionary dic/freedict-eng-jpn.txt"
   VERBATIM)
 list(APPEND demo_data_outputs

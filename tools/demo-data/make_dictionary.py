@@ -23,6 +23,12 @@ B64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 MAX_SENSES = 8
 MAX_TERMS_PER_SENSE = 4
 
+# The longest meaning kept, in half-width characters (a double-byte character counts 2, so
+# this is its length in code page 932 bytes). The window leaves out answers of 30 or more
+# by default; a longer meaning would drop the most common words from every list. Senses
+# and terms are added in order while they fit; the first term is always kept.
+MAX_MEANING_WIDTH = 29
+
 # Characters that code page 932 holds under another code point. Everything else it cannot
 # hold is dropped.
 CP932_FIXES = {
@@ -130,13 +136,47 @@ def useful_term(term):
     return True
 
 
-def build(index_path, dict_path):
+# Parts of speech of the articles' first lines, as WordNet names them in its sense keys.
+WORDNET_POS = {"n": "n", "v": "v", "adj": "adj", "adv": "adv"}
+WORDNET_SS_TYPE = {"1": "n", "2": "v", "3": "adj", "4": "adv", "5": "adj"}
+
+
+def read_usage_counts(cntlist_path):
+    """How often each (lemma, part of speech) was met in WordNet's tagged texts.
+
+    cntlist.rev lines are `sense_key sense_number tag_count`, the sense key being
+    `lemma%ss_type:...`. Used only to put a word's commonest part of speech first.
+    """
+    counts = {}
+    if not cntlist_path:
+        return counts
+    with open(cntlist_path, encoding="utf-8", errors="replace") as f:
+        for line in f:
+            fields = line.split()
+            if len(fields) != 3 or "%" not in fields[0] or not fields[2].isdigit():
+                continue
+            lemma, _, rest = fields[0].partition("%")
+            pos = WORDNET_SS_TYPE.get(rest[:1])
+            if pos:
+                key = (lemma.lower(), pos)
+                counts[key] = counts.get(key, 0) + int(fields[2])
+    return counts
+
+
+def part_of_speech(header):
+    match = re.search(r"<([^<>]*)>\s*$", header)
+    return match.group(1) if match else ""
+
+
+def build(index_path, dict_path, usage_counts=None):
     """Maps each headword (as written) to its list of senses, each a list of terms.
 
-    A headword may have several articles (one per part of speech). The article with the
-    most senses comes first, as the word's main use (`take` as a verb before the noun);
-    a term already given in an earlier sense is not repeated.
+    A headword may have several articles (one per part of speech). The part of speech met
+    most often in WordNet's tagged texts comes first (`water` as a noun, `take` as a verb);
+    without counts, the article with the most senses. A term already given in an earlier
+    sense is not repeated.
     """
+    usage_counts = usage_counts or {}
     articles = {}
     for word, text in read_entries(index_path, dict_path):
         if word.startswith("00database"):
@@ -146,12 +186,15 @@ def build(index_path, dict_path):
         # The engine's words are ASCII; a headword it can never look up is left out.
         if not headword.isascii() or not headword.isprintable() or " /// " in headword:
             continue
-        articles.setdefault(headword, []).append(translations(lines[1:]))
+        pos = WORDNET_POS.get(part_of_speech(lines[0]))
+        usage = usage_counts.get((headword.lower().replace(" ", "_"), pos), 0) if pos else 0
+        articles.setdefault(headword, []).append((usage, translations(lines[1:])))
     meanings = {}
     for headword, found in articles.items():
-        found.sort(key=len, reverse=True)  # stable: equal counts keep the source order
+        # Stable: articles that tie keep the source order.
+        found.sort(key=lambda article: (article[0], len(article[1])), reverse=True)
         senses, seen = [], set()
-        for sense in (s for article in found for s in article):
+        for sense in (s for _, article in found for s in article):
             terms = []
             for term in sense.split(","):
                 term = to_cp932(term.strip()).decode("cp932").strip()
@@ -170,13 +213,26 @@ def sort_key(headword_bytes):
     return (headword_bytes.lower(), headword_bytes)
 
 
+def fit_meaning(senses):
+    """The meaning as code page 932 bytes: senses joined with " / ", terms with ", ",
+    cut at a term boundary to at most MAX_MEANING_WIDTH bytes (never below one term)."""
+    out = b""
+    for sense in senses[:MAX_SENSES]:
+        for number, term in enumerate(sense):
+            piece = to_cp932(term)
+            joiner = b"" if not out else (b", " if number else b" / ")
+            if out and len(out) + len(joiner) + len(piece) > MAX_MEANING_WIDTH:
+                return out
+            out += joiner + piece
+    return out
+
+
 def write_dictionary(meanings, out_path):
     lines = []
     for headword, senses in meanings.items():
         if not senses:
             continue
-        meaning = " / ".join(", ".join(terms) for terms in senses[:MAX_SENSES])
-        lines.append((headword.encode("ascii"), to_cp932(meaning)))
+        lines.append((headword.encode("ascii"), fit_meaning(senses)))
     lines.sort(key=lambda item: sort_key(item[0]))
     write_atomic(out_path, b"".join(h + b" /// " + m + b"\r\n" for h, m in lines))
     return len(lines)
@@ -252,11 +308,12 @@ def main():
     ap.add_argument("--index", required=True, help="dictd .index file")
     ap.add_argument("--dict", required=True, help="dictd .dict.dz file")
     ap.add_argument("--copyright", required=True, help="Debian copyright file of the data")
+    ap.add_argument("--usage-counts", help="WordNet's cntlist.rev, to order parts of speech")
     ap.add_argument("--out", required=True, help="dictionary to write")
     ap.add_argument("--notice", required=True, help="licence notice to write")
     args = ap.parse_args()
     try:
-        meanings = build(args.index, args.dict)
+        meanings = build(args.index, args.dict, read_usage_counts(args.usage_counts))
         count = write_dictionary(meanings, args.out)
         write_notice(args.notice, os.path.basename(args.out),
                      database_info(args.index, args.dict), args.copyright)
