@@ -100,8 +100,11 @@ def translations(lines):
     An article is either one unnumbered sense (translation line, then an English gloss) or
     numbered senses (`N. translation`, then a gloss). Where one translation covers several
     glosses the source leaves a dangling ` N.` after it and ` N.` lines between glosses.
+
+    The source orders senses by their English gloss, so a specialised sense ("baseball: ...",
+    "slang: ...") may come before the everyday one; those are moved after the others.
     """
-    senses = []
+    found = []  # (specialised, text)
     for pos, line in enumerate(lines):
         match = re.match(r"^(\d+)\.\s+(.*)$", line)
         if match:
@@ -110,6 +113,8 @@ def translations(lines):
             text = line
         else:
             continue
+        gloss = lines[pos + 1] if pos + 1 < len(lines) else ""
+        specialised = bool(re.match(r"^\(?[A-Za-z][A-Za-z ,]*\)?:\s|^\([A-Za-z][A-Za-z ,]*\)\s", gloss))
         text = re.sub(r"\s+\d+\.\s*$", "", text)
         text = re.sub(r"<[^>]*>", "", text)
         # Readings in parentheses ("(まげる, mageru)") and sense numbers ("(1, 2)").
@@ -117,8 +122,9 @@ def translations(lines):
         text = re.sub(r"\s*[(（][\d,\s]*[)）]", "", text)
         text = " ".join(text.split())
         if text:
-            senses.append(text)
-    return senses
+            found.append((specialised, text))
+    found.sort(key=lambda sense: sense[0])  # stable
+    return [text for _, text in found]
 
 
 def useful_term(term):
