@@ -3,6 +3,9 @@
 // formats the engine reads.
 #include <gtest/gtest.h>
 
+#include "cli_support.h"
+
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -12,6 +15,8 @@
 #include <vector>
 
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string distPath(const std::string& relative) { return std::string(VOKAN_DIST_DIR) + "/" + relative; }
 
@@ -202,6 +207,47 @@ TEST(DemoData, SampleDocumentsHoldTheSameProse) {
     EXPECT_NE(html.find("<title>"), std::string::npos);
     EXPECT_NE(html.find("<h1>"), std::string::npos);
     EXPECT_NE(html.find("</html>"), std::string::npos);
+}
+
+// The shipped files work together with the engine: the sample gives words with their
+// meanings, idioms (one of them inflected), irregular forms through replace.txt, no
+// function words, and symbol.txt's replacements.
+TEST(DemoData, EngineMakesAListFromTheSample) {
+    vokan::test::ProgramDir dir;
+    for (const char* name : {"env/dict.txt", "env/ignore.txt", "env/replace.txt", "env/symbol.txt",
+                             "dic/freedict-eng-jpn.txt"}) {
+        fs::create_directories((dir.root() / name).parent_path());
+        fs::copy_file(distPath(name), dir.root() / name, fs::copy_options::overwrite_existing);
+    }
+    const fs::path out = dir.work("sample.csv");
+    vokan::test::RunResult run = dir.run(
+        {"-j", "-c", "-i", distPath("sample/sample.txt"), "-o", out.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    const std::string csv = vokan::test::readFile(out);
+    EXPECT_EQ(csv.rfind("word,meaning,count,example\r\n", 0), 0u);
+    // Each entry's line starts with its headword and a comma (Shift-JIS, CR LF).
+    auto listed = [&](const std::string& word) { return csv.find("\n" + word + ",") != std::string::npos; };
+    for (const char* word : {"garden", "take part", "look forward to", "take care", "child", "go",
+                             "vegetable", "carry"})
+        EXPECT_TRUE(listed(word)) << word;
+    for (const char* word : {"the", "and", "she", "of", "children", "went"})
+        EXPECT_FALSE(listed(word)) << word;
+    EXPECT_NE(csv.find("\ngarden,\"\x8D\x4C\x8F\xEA"), std::string::npos);  // 広場
+
+    // Typographic text: the em dash parts words, the curly apostrophe and the ligature
+    // become plain letters, the no-break space a space.
+    const fs::path typographic = dir.work("typographic.txt");
+    vokan::test::writeFile(typographic,
+                           "The garden\xE2\x80\x94quiet and green\xE2\x80\x94was \xEF\xAC\x81ne. "
+                           "Emma didn\xE2\x80\x99t\xC2\xA0mind.\r\n");
+    const fs::path out2 = dir.work("typographic.csv");
+    run = dir.run({"-t", "-c", "-T", "-i", typographic.string(), "-o", out2.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    const std::string csv2 = vokan::test::readFile(out2);
+    EXPECT_NE(csv2.find("\nfine,"), std::string::npos) << csv2;
+    EXPECT_NE(csv2.find("\nquiet,"), std::string::npos) << csv2;
+    EXPECT_NE(csv2.find("The garden - quiet and green - was fine."), std::string::npos) << csv2;
+    EXPECT_NE(csv2.find("Emma didn't mind."), std::string::npos) << csv2;
 }
 
 }  // namespace
