@@ -45,11 +45,15 @@ fi
 rows=()
 measure() {  # label, command...
   local label=$1; shift
-  local stats
+  local stats=$data/time.txt
   # One warm-up run first, so every job meets the files in the page cache alike.
   "$@" >/dev/null 2>&1 || true
-  stats=$( { /usr/bin/time -f "%e %M" "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
-  rows+=("$(printf '%-34s %8s s %10s KB' "$label" ${stats% *} ${stats#* })")
+  if ! /usr/bin/time -o "$stats" -f "%e %M" "$@" >/dev/null 2>&1; then
+    rows+=("$(printf '%-34s %s' "$label" "FAILED: $(head -1 "$stats")")")
+    return
+  fi
+  read -r wall peak < <(tail -1 "$stats")
+  rows+=("$(printf '%-34s %8s s %10s KB' "$label" "$wall" "$peak")")
 }
 
 doc=$data/document.txt

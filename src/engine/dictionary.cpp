@@ -142,8 +142,14 @@ std::size_t Dictionary::nextLine(std::size_t start) const {
 }
 
 std::size_t Dictionary::lineStartBefore(std::size_t pos, std::size_t floor) const {
+#if defined(__GLIBC__)
+    // The C library's backward search reads a word at a time.
+    const void* end = pos > floor ? memrchr(text_.data() + floor, '\n', pos - floor) : nullptr;
+    return end == nullptr ? floor : static_cast<std::size_t>(static_cast<const char*>(end) - text_.data()) + 1;
+#else
     while (pos > floor && text_[pos - 1] != '\n') --pos;
     return pos;
+#endif
 }
 
 void Dictionary::buildIndex() {
