@@ -54,11 +54,15 @@ private:
     bool trail_ = false;
 };
 
+void appendFolded(std::string& out, std::string_view s, bool shiftJis) {
+    FoldedBytes bytes(s, shiftJis);
+    for (int c = bytes.next(); c >= 0; c = bytes.next()) out += static_cast<char>(c);
+}
+
 std::string folded(std::string_view s, bool shiftJis) {
     std::string out;
     out.reserve(s.size());
-    FoldedBytes bytes(s, shiftJis);
-    for (int c = bytes.next(); c >= 0; c = bytes.next()) out += static_cast<char>(c);
+    appendFolded(out, s, shiftJis);
     return out;
 }
 
@@ -158,12 +162,12 @@ void Dictionary::buildIndex() {
     for (std::size_t start = 0; start < text_.size(); start = nextLine(start)) {
         std::optional<DictionaryLine> parts = splitDictionaryLine(lineAt(start));
         if (!parts) continue;
-        std::string key = folded(parts->headword, !utf8_);
-        if (keys_.size() + key.size() > std::numeric_limits<std::uint32_t>::max())
+        if (keys_.size() + parts->headword.size() > std::numeric_limits<std::uint32_t>::max())
             throw std::length_error("dictionary too large to index");
-        index_.push_back({static_cast<std::uint32_t>(keys_.size()),
-                          static_cast<std::uint32_t>(key.size()), start});
-        keys_ += key;
+        const std::size_t offset = keys_.size();
+        appendFolded(keys_, parts->headword, !utf8_);
+        index_.push_back({static_cast<std::uint32_t>(offset),
+                          static_cast<std::uint32_t>(keys_.size() - offset), start});
     }
     index_.shrink_to_fit();
     const std::string& keys = keys_;
