@@ -4,19 +4,18 @@
 #include "engine/job.h"
 #include "engine/program_dir.h"
 
-#include <cstdio>
 #include <exception>
 
 int main(int argc, char** argv) {
     try {
         const std::string programDir = vokan::programDirectory();
         if (programDir.empty()) {
-            std::fputs("vokan: cannot find the program's own folder\n", stderr);
+            vokan::writeErrorLine("vokan: cannot find the program's own folder");
             return vokan::kExitInternal;
         }
         vokan::JobOutcome outcome = vokan::runJob(vokan::programArguments(argc, argv), programDir);
         if (outcome.exitCode != vokan::kExitOk)
-            std::fprintf(stderr, "vokan: %s\n", outcome.message.c_str());
+            vokan::writeErrorLine("vokan: " + outcome.message);
         return outcome.exitCode;
     } catch (...) {
         // Nothing may escape as a crash; even a failure to build the message ends here.

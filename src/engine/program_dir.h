@@ -17,6 +17,10 @@ std::string programDirectory();
 // Windows ignores argv and splits the wide command line.
 std::vector<std::string> programArguments(int argc, char** argv);
 
+// Writes one line of text (UTF-8) to the standard error stream, in the code page a console
+// of the system shows (Windows: the ANSI code page; POSIX: as it is).
+void writeErrorLine(const std::string& utf8);
+
 // A short text for an error number of the system (errno, or GetLastError on Windows).
 std::string systemErrorText(unsigned long code);
 

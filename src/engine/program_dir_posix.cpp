@@ -1,6 +1,7 @@
 // The executable's directory from /proc/self/exe; arguments as the shell passed them.
 #include "engine/program_dir.h"
 
+#include <cstdio>
 #include <cstring>
 #include <limits.h>
 #include <unistd.h>
@@ -25,6 +26,11 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     return args;
+}
+
+void writeErrorLine(const std::string& utf8) {
+    std::fputs((utf8 + "\n").c_str(), stderr);
+    std::fflush(stderr);
 }
 
 std::string systemErrorText(unsigned long code) { return std::strerror(static_cast<int>(code)); }

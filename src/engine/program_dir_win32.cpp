@@ -1,6 +1,7 @@
 // The executable's directory from GetModuleFileNameW; arguments from the wide command line.
 #include "engine/program_dir.h"
 
+#include <cstdio>
 #include <windows.h>
 #include <shellapi.h>
 
@@ -62,6 +63,22 @@ std::vector<std::string> programArguments(int, char**) {
     for (int i = 1; i < count; ++i) args.push_back(fromWide(wide[i]));
     LocalFree(wide);
     return args;
+}
+
+void writeErrorLine(const std::string& utf8) {
+    std::wstring wide = toWide(utf8 + "\r\n");
+    std::string local;
+    if (!wide.empty()) {
+        const UINT codePage = GetACP();
+        int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                    nullptr, nullptr);
+        local.assign(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+        if (n > 0)
+            WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), local.data(), n,
+                                nullptr, nullptr);
+    }
+    std::fwrite(local.data(), 1, local.size(), stderr);
+    std::fflush(stderr);
 }
 
 std::string systemErrorText(unsigned long code) {
