@@ -86,6 +86,36 @@ private:
     bool pendingSpace_ = false;
 };
 
+// Bytes that can neither end a sentence nor start something that does: everything but white
+// space, the three marks and the lead byte of the full-width stops.
+bool isOrdinary(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return !isSpace(c) && c != '.' && c != '!' && c != '?' && byte != 0xE3 && byte != 0xEF;
+}
+
+bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Appends the run of ordinary bytes at `pos` in pieces, ending the sentence whenever it
+// reaches the hard limit, at a character boundary when there is one.
+void appendOrdinaryRun(std::string_view text, size_t& pos, SentenceBuilder& builder) {
+    size_t end = pos;
+    while (end < text.size() && isOrdinary(text[end])) ++end;
+    while (pos < end) {
+        size_t size = builder.current().size();
+        if (size >= kHardLimit && !isContinuation(text[pos])) {
+            builder.end();
+            size = 0;
+        }
+        // Past the limit only the rest of a started character is taken.
+        const size_t room = size >= kHardLimit ? 4 : kHardLimit - size;
+        size_t take = std::min(end - pos, room);
+        while (take > 0 && pos + take < end && isContinuation(text[pos + take])) --take;
+        if (take == 0) take = std::min(end - pos, room);
+        builder.append(text.substr(pos, take));
+        pos += take;
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> splitSentences(std::string_view text) {
@@ -103,19 +133,21 @@ std::vector<std::string> splitSentences(std::string_view text) {
             continue;
         }
         newlines = 0;
-        const auto byte = static_cast<unsigned char>(c);
-        if (builder.current().size() >= kHardLimit && (byte & 0xC0) != 0x80) builder.end();
-
+        if (isOrdinary(c)) {
+            appendOrdinaryRun(text, pos, builder);
+            continue;
+        }
+        if (builder.current().size() >= kHardLimit) builder.end();
         if (const size_t stop = fullWidthStopLength(text, pos)) {
             size_t end = pos + stop;
-            while (const size_t closer = closerLength(text, end)) end += closer;
+            while (end - pos < 32 && closerLength(text, end)) end += closerLength(text, end);
             builder.append(text.substr(pos, end - pos));
             builder.end();
             pos = end;
             continue;
         }
         if (c != '.' && c != '!' && c != '?') {
-            builder.append(text.substr(pos, 1));
+            builder.append(text.substr(pos, 1));  // a lead byte that starts no full stop
             ++pos;
             continue;
         }
@@ -123,7 +155,7 @@ std::vector<std::string> splitSentences(std::string_view text) {
         // closing quotes or brackets).
         const size_t mark = pos;
         size_t end = pos + 1;
-        while (const size_t closer = closerLength(text, end)) end += closer;
+        while (end - pos < 32 && closerLength(text, end)) end += closerLength(text, end);
         builder.append(text.substr(pos, end - pos));
         pos = end;
         if (pos < text.size() && !isSpace(text[pos])) continue;

@@ -26,18 +26,20 @@ size_t latinLetterLength(std::string_view text, size_t pos) {
 
 // A chunk between white space that is a URL or an e-mail address.
 bool isAddress(std::string_view chunk) {
-    const std::string lower = asciiLower(chunk);
-    if (lower.find("://") != std::string::npos) return true;
-    const size_t first = lower.find_first_not_of("([<{\"'");
-    if (first != std::string::npos && lower.compare(first, 4, "www.") == 0) return true;
-    const size_t at = lower.find('@');
-    if (at == std::string::npos || at == 0 ||
-        (!isLetter(lower[at - 1]) && !isDigit(lower[at - 1]))) {
+    if (chunk.find("://") != std::string_view::npos) return true;
+    const size_t first = chunk.find_first_not_of("([<{\"'");
+    if (first != std::string_view::npos && chunk.size() - first >= 4 &&
+        asciiLower(chunk.substr(first, 4)) == "www.") {
+        return true;
+    }
+    const size_t at = chunk.find('@');
+    if (at == std::string_view::npos || at == 0 ||
+        (!isLetter(chunk[at - 1]) && !isDigit(chunk[at - 1]))) {
         return false;
     }
-    const size_t dot = lower.find('.', at + 1);
-    return dot != std::string::npos && dot > at + 1 && dot + 1 < lower.size() &&
-           isLetter(lower[dot + 1]);
+    const size_t dot = chunk.find('.', at + 1);
+    return dot != std::string_view::npos && dot > at + 1 && dot + 1 < chunk.size() &&
+           isLetter(chunk[dot + 1]);
 }
 
 // The words of one token (a run of letters, digits, apostrophes, hyphens, underscores).

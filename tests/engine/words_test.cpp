@@ -43,8 +43,8 @@ TEST(Words, WhatCountsAsAWord) {
 
 TEST(Words, HugeSentenceIsLinear) {
     std::string sentence;
-    for (int i = 0; i < 500000; ++i) sentence += "word ";
-    EXPECT_EQ(splitWords(sentence).size(), 500000u);
+    for (int i = 0; i < 100000; ++i) sentence += "word ";
+    EXPECT_EQ(splitWords(sentence).size(), 100000u);
     EXPECT_EQ(splitWords(std::string(10 * 1024 * 1024, 'a')).size(), 1u);
 }
 
