@@ -68,17 +68,16 @@ private:
     // rest as written, separated by white space only); counts it and returns its length in
     // words, or 0.
     size_t idiom(const std::string& text, const std::vector<Word>& words, size_t first) {
-        const Replacements* replace = options_.inputFormsOnly ? nullptr : &lists_.replace;
         std::optional<Found> best;
         size_t bestLength = 0;
-        for (const std::string& form : lookupForms(words[first].text, replace, options_.inputFormsOnly)) {
+        for (const std::string& form : idiomStarts(words[first].text)) {
             std::string phrase = form;
             for (size_t j = first + 1; j < words.size() && j - first < kLongestIdiom; ++j) {
                 const size_t gapStart = words[j - 1].offset + words[j - 1].text.size();
                 const std::string_view gap(text.data() + gapStart, words[j].offset - gapStart);
                 if (gap.empty() || gap.find_first_not_of(' ') != std::string_view::npos) break;
                 phrase.push_back(' ');
-                if (!lexicon_.hasPrefix(phrase)) break;
+                if (j > first + 1 && !lexicon_.hasPrefix(phrase)) break;
                 phrase.append(words[j].text);
                 if (!lexicon_.hasPrefix(phrase)) break;
                 const size_t length = j - first + 1;
@@ -95,6 +94,20 @@ private:
         count(true, best->headword, best->meaning, asciiLower(best->headword), text, offset,
               last.offset + last.text.size() - offset);
         return bestLength;
+    }
+
+    // The forms of a word that some idiom starts with (followed by a space), worked out once
+    // per spelling: most words start none, and then cost one hash lookup.
+    const std::vector<std::string>& idiomStarts(std::string_view word) {
+        const std::string written(word);
+        auto cached = idiomStarts_.find(written);
+        if (cached != idiomStarts_.end()) return cached->second;
+        const Replacements* replace = options_.inputFormsOnly ? nullptr : &lists_.replace;
+        std::vector<std::string> starts;
+        for (std::string& form : lookupForms(word, replace, options_.inputFormsOnly)) {
+            if (lexicon_.hasPrefix(form + " ")) starts.push_back(std::move(form));
+        }
+        return idiomStarts_.emplace(written, std::move(starts)).first->second;
     }
 
     // Adds one occurrence of `headword`, unless the lists or limits leave it out.
@@ -140,6 +153,7 @@ private:
     const WordLists& lists_;
     const ExtractOptions& options_;
     std::unordered_map<std::string, std::optional<Found>> lookups_;  // by word as written
+    std::unordered_map<std::string, std::vector<std::string>> idiomStarts_;  // by spelling
     std::unordered_map<std::string, size_t> index_;  // entry key -> entries_ index or kLeftOut
     std::vector<VocabularyEntry> entries_;
 };
