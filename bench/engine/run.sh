@@ -48,12 +48,12 @@ measure() {  # label, command...
   local stats=$data/time.txt
   # One warm-up run first, so every job meets the files in the page cache alike.
   "$@" >/dev/null 2>&1 || true
-  if ! /usr/bin/time -o "$stats" -f "%e %M" "$@" >/dev/null 2>&1; then
+  if ! /usr/bin/time -o "$stats" -f "%e %U %S %M" "$@" >/dev/null 2>&1; then
     rows+=("$(printf '%-34s %s' "$label" "FAILED: $(head -1 "$stats")")")
     return
   fi
-  read -r wall peak < <(tail -1 "$stats")
-  rows+=("$(printf '%-34s %8s s %10s KB' "$label" "$wall" "$peak")")
+  read -r wall user sys peak < <(tail -1 "$stats")
+  rows+=("$(printf '%-34s %8s s %8.2f s %10s KB' "$label" "$wall" "$(awk -v a="$user" -v b="$sys" 'BEGIN { print a + b }')" "$peak")")
 }
 
 doc=$data/document.txt
@@ -65,7 +65,8 @@ if [ $have_wine = 1 ]; then
 fi
 measure "baseline std::map (sorted)" "$native/vokan_baseline_map" "$data/sorted.dic" "$doc" "$data/out-baseline.csv"
 
-printf '%-34s %10s %13s\n' "job" "wall" "peak memory"
+# Wall time depends on what else the machine runs; CPU time (user + system) much less so.
+printf '%-34s %10s %10s %13s\n' "job" "wall" "cpu" "peak memory"
 printf '%s\n' "${rows[@]}"
 for f in out-native.csv out-native-S.csv out-wine.csv out-wine-S.csv out-baseline.csv; do
   [ -f "$data/$f" ] && printf '%-18s %8d lines\n' "$f" "$(wc -l < "$data/$f")"
