@@ -27,7 +27,7 @@ def headwords(rng):
 
 def meaning(rng):
     parts = []
-    for _ in range(rng.randint(1, 3)):
+    for _ in range(rng.randint(1, 4)):
         parts.append("".join(rng.choice(KANJI) for _ in range(rng.randint(2, 4))) +
                      "".join(rng.choice(KANA) for _ in range(rng.randint(1, 4))))
     return "、".join(parts)
