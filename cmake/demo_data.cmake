@@ -45,12 +45,15 @@ endforeach()
 set(demo_data_tools ${PROJECT_SOURCE_DIR}/tools/demo-data)
 set(demo_data_outputs "")
 
-# Hand-written env/ files, copied from data/env. The files that come with HTML output
-# (style.css, webdict.txt, webwav.txt, label.txt) are one line each here when they exist.
+# Hand-written env/ files, copied from data/env.
 set(VOKAN_ENV_FILES
     dict.txt
     ignore.txt
     symbol.txt
+    style.css
+    webdict.txt
+    webwav.txt
+    label.txt
 )
 set(VOKAN_SAMPLE_FILES
     sample.txt
