@@ -46,12 +46,24 @@ private:
     iconv_t handle_;
 };
 
+// One converter per direction and thread, opened on first use: opening one costs more than
+// converting a typical list-file line.
+Converter& toUtf8() {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+Converter& toShiftJis() {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
 }  // namespace
 
 std::string shiftJisToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    Converter converter("UTF-8", "CP932");
+    Converter& converter = toUtf8();
     if (!converter.ok()) {
         // No CP932 table on this system: keep ASCII, mark everything else.
         for (const char c : bytes) {
@@ -79,7 +91,7 @@ std::string shiftJisToUtf8(std::string_view bytes) {
 std::string utf8ToShiftJis(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    Converter converter("CP932", "UTF-8");
+    Converter& converter = toShiftJis();
     size_t pos = 0;
     while (pos < utf8.size()) {
         int error = 0;
