@@ -1,6 +1,7 @@
 // Shift-JIS (code page 932) through iconv. iconv stops at the first byte it cannot
 // convert; each stop is resolved here by hand (one replacement, then on past the bad
 // bytes), so every call moves forward and the loops end.
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -21,28 +22,45 @@ public:
     bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
     // Converts as much of `in` as it can, appending to `out`. Returns the number of input
-    // bytes consumed; errno tells why it stopped when that is less than all of them.
+    // bytes consumed; `error` tells why it stopped when that is less than all of them.
+    // The input goes to iconv in windows of limited size, so that work per call (and what a
+    // checking tool does with each call's whole input range) stays bounded even when the
+    // text holds one bad byte after another.
     size_t convert(std::string_view in, std::string& out, int& error) {
         iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-        char* inPtr = const_cast<char*>(in.data());
-        size_t inLeft = in.size();
+        size_t done = 0;
         error = 0;
-        char buffer[16384];
-        while (inLeft > 0) {
-            char* outPtr = buffer;
-            size_t outLeft = sizeof buffer;
-            const size_t result = iconv(handle_, &inPtr, &inLeft, &outPtr, &outLeft);
-            out.append(buffer, static_cast<size_t>(outPtr - buffer));
-            if (result == static_cast<size_t>(-1)) {
-                if (errno == E2BIG) continue;
-                error = errno;
+        while (done < in.size()) {
+            const size_t window = std::min(in.size() - done, kWindow);
+            char* inPtr = const_cast<char*>(in.data() + done);
+            size_t inLeft = window;
+            int stop = 0;
+            while (inLeft > 0) {
+                char buffer[4 * kWindow];
+                char* outPtr = buffer;
+                size_t outLeft = sizeof buffer;
+                const size_t result = iconv(handle_, &inPtr, &inLeft, &outPtr, &outLeft);
+                out.append(buffer, static_cast<size_t>(outPtr - buffer));
+                if (result == static_cast<size_t>(-1)) {
+                    if (errno == E2BIG) continue;
+                    stop = errno;
+                    break;
+                }
+            }
+            const size_t consumed = window - inLeft;
+            done += consumed;
+            // A character cut by the window's end is finished in the next window.
+            const bool cutByWindow = stop == EINVAL && done + inLeft < in.size() && consumed > 0;
+            if (stop != 0 && !cutByWindow) {
+                error = stop;
                 break;
             }
         }
-        return in.size() - inLeft;
+        return done;
     }
 
 private:
+    static constexpr size_t kWindow = 1024;
     iconv_t handle_;
 };
 

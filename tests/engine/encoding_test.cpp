@@ -71,6 +71,16 @@ TEST(Encoding, LargeInputWithBadBytesConvertsWhole) {
     EXPECT_EQ(marks, 100u);
     EXPECT_EQ(utf8.size(), 100000u * 3 + 100u * 3);
     EXPECT_EQ(utf8ToShiftJis(shiftJisToUtf8(std::string(200000, 'a'))), std::string(200000, 'a'));
+    // Long runs of multi-byte characters at odd offsets come through whole, wherever the
+    // conversion splits its work.
+    std::string oddSjis = "a";
+    std::string oddUtf8 = "a";
+    for (int i = 0; i < 5000; ++i) {
+        oddSjis += "\x95\x5C";
+        oddUtf8 += "\u8868";
+    }
+    EXPECT_EQ(shiftJisToUtf8(oddSjis), oddUtf8);
+    EXPECT_EQ(utf8ToShiftJis(oddUtf8), oddSjis);
 }
 
 }  // namespace
