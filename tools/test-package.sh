@@ -214,4 +214,28 @@ for p in problems:
     print("test-package:", p, file=sys.stderr)
 sys.exit(1 if problems else 0)
 EOF
+
+# A job that fails must say so and keep what the last one made: the same start with the
+# dictionary gone from the program folder.
+step "batch start again without the dictionary: a failure that keeps the list"
+before=$(sha256sum < "$output")
+desktop_before=$(ls -A "$(dirname "$output")")
+mv "$program_dir/dic/freedict-eng-jpn.txt" "$work/freedict-eng-jpn.txt"
+status=0
+wine "$run_batch" "$(winepath -w "$program_dir/Vokanti.exe")" \
+  "$(winepath -w "$program_dir/sample/sample.txt")" 120 </dev/null >"$log" 2>&1 || status=$?
+echo "result box: $(iconv -f CP932 -t UTF-8 -c "$log")"
+if [ "$status" -ne 1 ]; then
+  echo "test-package: expected a result box with an error (run_batch exit code 1), got $status" >&2
+  exit 1
+fi
+if [ "$(sha256sum < "$output")" != "$before" ]; then
+  echo "test-package: the failed job changed $output_name" >&2
+  exit 1
+fi
+if [ "$(ls -A "$(dirname "$output")")" != "$desktop_before" ]; then
+  echo "test-package: the failed job left files on the desktop:" >&2
+  ls -A "$(dirname "$output")" >&2
+  exit 1
+fi
 step "package test passed ($format)"
