@@ -3,6 +3,7 @@
 #include "engine/encoding.h"
 #include "engine/program_dir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -43,6 +44,16 @@ void appendTsvField(std::string& out, const std::string& field) {
         default: out += c;
         }
     }
+}
+
+// The question's text for a page, its blank in a span of its own so that a stylesheet can
+// widen it. A blank that is not where the question says is left as plain text.
+std::string blankMarked(const Question& q) {
+    std::string_view text(q.text);
+    if (text.substr(std::min(q.blankOffset, text.size()), kQuestionBlank.size()) != kQuestionBlank)
+        return htmlEscape(text);
+    return htmlEscape(text.substr(0, q.blankOffset)) + "<span class=\"blank\">" + htmlEscape(kQuestionBlank) +
+           "</span>" + htmlEscape(text.substr(q.blankOffset + kQuestionBlank.size()));
 }
 
 bool removeFile(const std::string& path) {
@@ -93,7 +104,7 @@ std::vector<Question> makeQuestions(const std::vector<VocabularyEntry>& entries,
         if (static_cast<long long>(questions.size()) >= count) break;
         std::optional<std::string> text = questionText(e, width);
         if (!text) continue;
-        questions.push_back({std::move(*text), e.headword, e.meaning});
+        questions.push_back({std::move(*text), e.formOffset, e.headword, e.meaning});
     }
     return questions;
 }
@@ -140,7 +151,7 @@ std::string questionPage(const std::vector<Question>& questions, const PageFiles
     int number = 0;
     for (const Question& q : questions) {
         out += "<tr><td class=\"number\">" + std::to_string(++number) + "</td><td class=\"question\">" +
-               htmlEscape(q.text) + "</td><td class=\"answer\"><span class=\"headword\">" +
+               blankMarked(q) + "</td><td class=\"answer\"><span class=\"headword\">" +
                htmlEscape(q.headword) + "</span>";
         if (!q.meaning.empty()) out += " <span class=\"meaning\">" + htmlEscape(q.meaning) + "</span>";
         out += "</td></tr>\n";

@@ -18,6 +18,7 @@ inline constexpr std::string_view kQuestionBlank = "( )";
 
 struct Question {
     std::string text;      // the sentence with the blank
+    std::size_t blankOffset = 0;  // where the blank stands in `text`, in bytes
     std::string headword;  // the answer
     std::string meaning;   // and its meaning ("" for a word found in no dictionary)
 };

@@ -74,6 +74,7 @@ TEST(PagesQuestion, TakesEntriesInListOrder) {
     ASSERT_EQ(q.size(), 2u);
     EXPECT_EQ(q[0].text, "( ) b.");
     EXPECT_EQ(q[1].text, "The ( ).");  // the entry that cannot be blanked is passed over
+    EXPECT_EQ(q[1].blankOffset, 4u);
     EXPECT_EQ(makeQuestions(entries, 10, std::nullopt).size(), 3u);
     EXPECT_TRUE(makeQuestions(entries, 0, std::nullopt).empty());
     EXPECT_EQ(answerText(q[0]), "a1: x");
@@ -81,7 +82,7 @@ TEST(PagesQuestion, TakesEntriesInListOrder) {
 }
 
 TEST(PagesQuestion, WritesEachFormatFamily) {
-    std::vector<Question> q{{"He said, \"( )\".", "cat", "猫"}, {"Tab\there ( )", "a\\b", ""}};
+    std::vector<Question> q{{"He said, \"( )\".", 10, "cat", "猫"}, {"Tab\there ( )", 5, "a\\b", ""}};
     EXPECT_EQ(questionCsvText(q),
               "question,answer\r\n\"He said, \"\"( )\"\".\",cat: \x94\x4C\r\nTab\there ( ),a\\b\r\n");
     EXPECT_EQ(questionVkndb5sText(q),
@@ -94,10 +95,12 @@ TEST(PagesQuestion, WritesEachFormatFamily) {
     std::string page = questionPage(q, files);
     EXPECT_NE(page.find("<title>単語帳 - Q&lt;1&gt;</title>"), std::string::npos) << page;
     EXPECT_NE(page.find("<style>\ntd{}\n</style>"), std::string::npos);
-    EXPECT_NE(page.find("<td class=\"number\">1</td><td class=\"question\">He said, &quot;( )&quot;.</td>"
+    EXPECT_NE(page.find("<td class=\"number\">1</td><td class=\"question\">He said, &quot;"
+                        "<span class=\"blank\">( )</span>&quot;.</td>"
                         "<td class=\"answer\"><span class=\"headword\">cat</span> <span class=\"meaning\">猫</span>"),
               std::string::npos) << page;
-    EXPECT_NE(page.find("<td class=\"number\">2</td>"), std::string::npos);
+    // A blank offset that does not point at the blank leaves the text plain.
+    EXPECT_NE(page.find("<td class=\"number\">2</td><td class=\"question\">Tab\there ( )</td>"), std::string::npos);
 }
 
 class PagesPair : public ::testing::Test {
