@@ -114,6 +114,8 @@ bool download(const std::string& url, const DownloadLimits& limits, DownloadedPa
             error = "the page is larger than " + megabytes(limits.maxBytes);
         else if (transfer.stalled || result == CURLE_OPERATION_TIMEDOUT)
             error = "no data came for " + std::to_string(transfer.stall.count()) + " seconds";
+        else if (result == CURLE_PARTIAL_FILE)
+            error = "the connection was broken before the whole page came";
         else if (result == CURLE_TOO_MANY_REDIRECTS)
             error = "more than " + std::to_string(limits.maxRedirects) + " redirects";
         else if (result == CURLE_HTTP_RETURNED_ERROR || (result == CURLE_OK && status != 0))

@@ -1,5 +1,10 @@
 // Downloads with WinINet, a system DLL. Redirects are followed here rather than by WinINet,
 // so that their number is bounded and each target is checked to be http or https.
+//
+// WinINet's own time-outs are set, but not every WinINet honours them (Wine's waits for a
+// silent server for good), so the transfer runs in a worker thread and the caller watches
+// the time since data last came. On a stall the caller gives up and leaves the worker to end
+// on its own; everything the worker touches is shared and lives until both are done.
 #include "engine/download.h"
 
 #include "engine/http_text.h"
@@ -7,6 +12,13 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace vokan {
@@ -91,9 +103,45 @@ std::string megabytes(std::uint64_t bytes) {
     return std::to_string(bytes) + " bytes";
 }
 
-bool fetch(const std::string& url, const DownloadLimits& limits, DownloadedPage& page,
-           std::string& error) {
-    const int stall = limits.stallSeconds > 0 ? limits.stallSeconds : 1;
+// The Content-Length of the answer; false when there is none or it is not a number.
+bool announcedLength(HINTERNET request, std::uint64_t& length) {
+    const std::string text = queryText(request, HTTP_QUERY_CONTENT_LENGTH);
+    if (text.empty() || text.size() > 19) return false;
+    length = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        length = length * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return true;
+}
+
+using Clock = std::chrono::steady_clock;
+
+// The state one transfer shares between the worker and the caller.
+struct Transfer {
+    std::string url;
+    DownloadLimits limits;
+    int stall = 1;
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    Clock::time_point lastData;  // when the last data (an answer, a chunk of body) came
+    bool done = false;
+    bool ok = false;
+    DownloadedPage page;
+    std::string error;
+
+    void noteData() {
+        std::lock_guard<std::mutex> lock(mutex);
+        lastData = Clock::now();
+        changed.notify_all();
+    }
+};
+
+bool fetch(Transfer& transfer, DownloadedPage& page, std::string& error) {
+    const std::string& url = transfer.url;
+    const DownloadLimits& limits = transfer.limits;
+    const int stall = transfer.stall;
     Handle session(InternetOpenA("Mozilla/5.0 (compatible; vokan)", INTERNET_OPEN_TYPE_PRECONFIG,
                                  nullptr, nullptr, 0));
     if (!session) {
@@ -122,6 +170,7 @@ bool fetch(const std::string& url, const DownloadLimits& limits, DownloadedPage&
             error = reasonOf(GetLastError(), stall);
             return false;
         }
+        transfer.noteData();
         DWORD status = 0, size = sizeof status, index = 0;
         if (!HttpQueryInfoA(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
                             &size, &index)) {
@@ -168,13 +217,41 @@ bool fetch(const std::string& url, const DownloadLimits& limits, DownloadedPage&
             error = reasonOf(GetLastError(), stall);
             return false;
         }
-        if (got == 0) return true;
+        if (got == 0) break;
+        transfer.noteData();
         if (page.body.size() + got > limits.maxBytes) {
             error = "the page is larger than " + megabytes(limits.maxBytes);
             return false;
         }
         page.body.append(buffer.data(), got);
     }
+    // A connection closed before the announced length came ends the reading as if the page
+    // were complete; only the length tells a cut page from a whole one.
+    std::uint64_t announced = 0;
+    if (announcedLength(request.get(), announced) && announced != page.body.size()) {
+        error = "the connection was broken before the whole page came";
+        return false;
+    }
+    return true;
+}
+
+void work(std::shared_ptr<Transfer> transfer) {
+    DownloadedPage page;
+    std::string error;
+    bool ok = false;
+    try {
+        ok = fetch(*transfer, page, error);
+    } catch (const std::bad_alloc&) {
+        error = "out of memory";
+    } catch (...) {
+        error = "internal error";
+    }
+    std::lock_guard<std::mutex> lock(transfer->mutex);
+    transfer->ok = ok;
+    if (ok) transfer->page = std::move(page);
+    transfer->error = std::move(error);
+    transfer->done = true;
+    transfer->changed.notify_all();
 }
 
 }  // namespace
@@ -182,9 +259,38 @@ bool fetch(const std::string& url, const DownloadLimits& limits, DownloadedPage&
 bool download(const std::string& url, const DownloadLimits& limits, DownloadedPage& page,
               std::string& error) {
     page = DownloadedPage{};
-    if (fetch(url, limits, page, error)) return true;
-    page = DownloadedPage{};
-    return false;
+    auto transfer = std::make_shared<Transfer>();
+    transfer->url = url;
+    transfer->limits = limits;
+    transfer->stall = limits.stallSeconds > 0 ? limits.stallSeconds : 1;
+    transfer->lastData = Clock::now();
+    const auto stall = std::chrono::seconds(transfer->stall);
+
+    std::thread worker;
+    try {
+        worker = std::thread(work, transfer);
+    } catch (const std::system_error&) {
+        error = "the download cannot be started";
+        return false;
+    }
+    std::unique_lock<std::mutex> lock(transfer->mutex);
+    while (!transfer->done && Clock::now() - transfer->lastData < stall)
+        transfer->changed.wait_until(lock, transfer->lastData + stall);
+    if (!transfer->done) {
+        // Stalled: the worker is left blocked in WinINet and ends when its connection does.
+        lock.unlock();
+        worker.detach();
+        error = "no data came for " + std::to_string(transfer->stall) + " seconds";
+        return false;
+    }
+    lock.unlock();
+    worker.join();
+    if (!transfer->ok) {
+        error = transfer->error;
+        return false;
+    }
+    page = std::move(transfer->page);
+    return true;
 }
 
 }  // namespace vokan

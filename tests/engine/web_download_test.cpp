@@ -128,6 +128,21 @@ TEST(WebDownload, ServerThatGoesSilentFailsAfterTheStallTime) {
     }
 }
 
+TEST(WebDownload, ConnectionClosedBeforeTheAnnouncedLengthFails) {
+    WebServer server;
+    ASSERT_TRUE(server.listening());
+    CannedResponse cut{200, "Content-Type: text/html\r\n", std::string(5000, 'x')};
+    cut.stallAfter = 1000;
+    cut.closeAtStall = true;
+    server.serve("/cut", cut);
+
+    DownloadedPage page;
+    std::string error;
+    EXPECT_FALSE(download(server.url("/cut"), quickLimits(), page, error));
+    EXPECT_NE(error.find("broken"), std::string::npos) << error;
+    EXPECT_EQ(page.body, "");
+}
+
 TEST(WebDownload, BodyOverTheSizeLimitFails) {
     WebServer server;
     ASSERT_TRUE(server.listening());

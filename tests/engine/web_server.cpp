@@ -184,7 +184,7 @@ void WebServer::answer(long long handle) {
 
     const std::size_t now = response.stallAfter < response.body.size() ? response.stallAfter : response.body.size();
     if (sendAll(client, head.data(), head.size()) && sendAll(client, response.body.data(), now) &&
-        now < response.body.size()) {
+        now < response.body.size() && !response.closeAtStall) {
         // Silence, as a server that hangs: until the test ends (bounded, should it never).
         std::unique_lock<std::mutex> lock(mutex_);
         stopped_.wait_for(lock, std::chrono::seconds(60), [this] { return stop_.load(); });

@@ -21,6 +21,7 @@ struct CannedResponse {
     bool sendLength = true;  // with Content-Length; without, the body ends when the connection closes
     // Bytes of the body sent before the server goes silent (until it is stopped); npos: all.
     std::size_t stallAfter = std::string::npos;
+    bool closeAtStall = false;  // close the connection there instead of going silent
 };
 
 class WebServer {
