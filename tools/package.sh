@@ -10,11 +10,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/env.sh"
 tree=${RELEASE_BUILD:-$VOKANTI_ROOT/build/release}
 
-if [ ! -f "$tree/build.ninja" ] || ! grep -q '^VOKANTI_WERROR:BOOL=ON$' "$tree/CMakeCache.txt"; then
-  cmake -S "$VOKANTI_ROOT" -B "$tree" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$VOKANTI_ROOT/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DVOKANTI_WERROR=ON >/dev/null
-fi
+# Configured every time (a few seconds), so a tree set up otherwise by hand is put back to
+# a release build.
+cmake -S "$VOKANTI_ROOT" -B "$tree" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$VOKANTI_ROOT/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=MinSizeRel -DVOKANTI_WERROR=ON >/dev/null
 # What the package takes (the install rules), and the test tool of the package test; not
 # the test programs of the tree.
 cmake --build "$tree" -j 2 --target Vokanti vokan vokan_demo_data run_batch

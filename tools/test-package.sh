@@ -17,13 +17,13 @@
 #   FORMAT  csv (default), html2, html1 or vkndb5s
 #   ZIP     default: the newest build/release/Vokanti-*-win32.zip (tools/package.sh)
 # RUN_BATCH names the test tool (default: test-tools/run_batch.exe of the zip's build tree).
-# Bounded: the whole run takes at most 3 minutes; the directory and prefix are removed at
-# the end, whatever happens.
+# Bounded: the whole run is stopped after 3 minutes (VOKANTI_PACKAGE_TEST_LIMIT seconds);
+# the directory and prefix are removed at the end, whatever happens.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${VOKANTI_PACKAGE_TEST_BOUNDED:-}" ]; then
   export VOKANTI_PACKAGE_TEST_BOUNDED=1
-  exec timeout --kill-after=10 180 "$0" "$@"
+  exec timeout --kill-after=15 "${VOKANTI_PACKAGE_TEST_LIMIT:-180}" "$0" "$@"
 fi
 source "$here/env.sh"
 source "$here/wine-prefix.sh"
@@ -54,9 +54,21 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 124' TERM INT
+trap 'echo "test-package: stopped at the time limit" >&2; exit 124' TERM INT
 started=$(date +%s)
 step() { echo "== $(($(date +%s) - started)) s: $*"; }
+# Long steps run in the background and are waited for, so that the time limit's signal is
+# handled at once (bash runs a trap only after a foreground command ends).
+waited() { "$@" & wait $!; }
+# Batch start of the unpacked Vokanti.exe with the sample; prints the result box's text and
+# returns run_batch's exit code (0: success message, 1: another message, 2: no box or no end).
+batch_start() {
+  local status=0
+  waited wine "$run_batch" "$(winepath -w "$program_dir/Vokanti.exe")" \
+    "$(winepath -w "$program_dir/sample/sample.txt")" 60 </dev/null >"$log" 2>&1 || status=$?
+  echo "result box: $(iconv -f CP932 -t UTF-8 -c "$log")"
+  return "$status"
+}
 
 step "content of $(basename "$zip")"
 dist=$tree/dist
@@ -113,7 +125,7 @@ unzip -q "$zip" -d "$work/unpacked"
 program_dir=$work/unpacked/Vokanti-$version
 
 step "making a fresh Wine prefix"
-make_wine_prefix
+waited make_wine_prefix
 start_xvfb
 trap cleanup EXIT  # start_xvfb sets its own trap; ours also removes the directory
 
@@ -130,10 +142,7 @@ step "batch start: Vokanti.exe sample\\sample.txt ($format)"
 use_wine_locale
 log=$work/run_batch.log
 status=0
-wine "$run_batch" "$(winepath -w "$program_dir/Vokanti.exe")" \
-  "$(winepath -w "$program_dir/sample/sample.txt")" 120 </dev/null >"$log" 2>&1 || status=$?
-box_text=$(iconv -f CP932 -t UTF-8 -c "$log")
-echo "result box: $box_text"
+batch_start || status=$?
 if [ "$status" -ne 0 ]; then
   echo "test-package: the batch run failed (run_batch exit code $status)" >&2
   exit 1
@@ -222,9 +231,7 @@ before=$(sha256sum < "$output")
 desktop_before=$(ls -A "$(dirname "$output")")
 mv "$program_dir/dic/freedict-eng-jpn.txt" "$work/freedict-eng-jpn.txt"
 status=0
-wine "$run_batch" "$(winepath -w "$program_dir/Vokanti.exe")" \
-  "$(winepath -w "$program_dir/sample/sample.txt")" 120 </dev/null >"$log" 2>&1 || status=$?
-echo "result box: $(iconv -f CP932 -t UTF-8 -c "$log")"
+batch_start || status=$?
 if [ "$status" -ne 1 ]; then
   echo "test-package: expected a result box with an error (run_batch exit code 1), got $status" >&2
   exit 1
