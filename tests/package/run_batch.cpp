@@ -11,7 +11,7 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -73,6 +73,18 @@ bool waitFor(HANDLE process, Condition condition, DWORD timeoutMs) {
     }
 }
 
+// A whole number of seconds from 1 to 3600; nothing for anything else.
+std::optional<DWORD> parseSeconds(const std::string& text) {
+    if (text.empty() || text.size() > 4) return std::nullopt;
+    DWORD value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<DWORD>(c - '0');
+    }
+    if (value < 1 || value > 3600) return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +93,15 @@ int main(int argc, char** argv) {
         return 3;
     }
     const std::string program = argv[1];
-    const DWORD timeoutMs = argc == 4 ? static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)) * 1000 : 120000;
+    DWORD timeoutMs = 120000;
+    if (argc == 4) {
+        const auto seconds = parseSeconds(argv[3]);
+        if (!seconds) {
+            std::fprintf(stderr, "run_batch: the time-out must be 1 to 3600 seconds, not '%s'\n", argv[3]);
+            return 3;
+        }
+        timeoutMs = *seconds * 1000;
+    }
     std::string directory = program;
     const size_t slash = directory.find_last_of("\\/");
     directory = slash == std::string::npos ? "." : directory.substr(0, slash);
