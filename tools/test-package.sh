@@ -119,10 +119,13 @@ for p in problems:
 sys.exit(1 if problems else 0)
 EOF
 
-step "unpacking into $work/unpacked"
-mkdir -p "$work/unpacked"
-unzip -q "$zip" -d "$work/unpacked"
-program_dir=$work/unpacked/Vokanti-$version
+# Into a folder whose name has a space and Japanese characters whose second Shift-JIS byte is
+# the backslash (ソ, 表), which a path split byte by byte would cut.
+unpacked="$work/ソフト 表"
+step "unpacking into $unpacked"
+mkdir -p "$unpacked"
+unzip -q "$zip" -d "$unpacked"
+program_dir=$unpacked/Vokanti-$version
 
 step "making a fresh Wine prefix"
 waited make_wine_prefix
