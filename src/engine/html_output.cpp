@@ -65,10 +65,8 @@ void appendLink(std::string& out, const WebLink& link, std::string_view word,
 // The example sentence with the entry's word inside <mark>. An offset that does not fit
 // the sentence marks nothing rather than cutting the text.
 std::string markedExample(const VocabularyEntry& e) {
-    const std::string& s = e.example;
-    if (e.formLength == 0 || e.formOffset > s.size() || e.formLength > s.size() - e.formOffset)
-        return htmlEscape(s);
-    std::string_view view(s);
+    if (!wordPositionFits(e)) return htmlEscape(e.example);
+    std::string_view view(e.example);
     return htmlEscape(view.substr(0, e.formOffset)) + "<mark>" +
            htmlEscape(view.substr(e.formOffset, e.formLength)) + "</mark>" +
            htmlEscape(view.substr(e.formOffset + e.formLength));
@@ -101,6 +99,16 @@ void appendWordCell(std::string& out, const VocabularyEntry& e, PageKind kind, c
 }
 
 }  // namespace
+
+bool wordPositionFits(const VocabularyEntry& entry) {
+    const std::string& s = entry.example;
+    if (entry.formLength == 0 || entry.formOffset > s.size() || entry.formLength > s.size() - entry.formOffset)
+        return false;
+    auto boundary = [&s](std::size_t pos) {
+        return pos == s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80;
+    };
+    return boundary(entry.formOffset) && boundary(entry.formOffset + entry.formLength);
+}
 
 std::vector<WebLink> parseWebLinks(const std::vector<std::string>& lines) {
     std::vector<WebLink> links;

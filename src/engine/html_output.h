@@ -70,6 +70,10 @@ std::string urlEncode(std::string_view text);
 // The address of `link` for `word`: every "%s" replaced by the URL-encoded word.
 std::string linkAddress(const WebLink& link, std::string_view word);
 
+// True when the entry's word position lies inside its example and on character
+// boundaries, so that the word can be marked or blanked without cutting a character.
+bool wordPositionFits(const VocabularyEntry& entry);
+
 // The complete page: UTF-8, LF line ends.
 std::string htmlPage(const std::vector<VocabularyEntry>& entries, PageKind kind,
                      const PageFiles& files);

@@ -73,9 +73,8 @@ std::string questionSetPath(std::string_view outputPath) {
 }
 
 std::optional<std::string> questionText(const VocabularyEntry& entry, std::optional<int> width) {
+    if (!wordPositionFits(entry)) return std::nullopt;
     const std::string& s = entry.example;
-    if (entry.formLength == 0 || entry.formOffset > s.size() || entry.formLength > s.size() - entry.formOffset)
-        return std::nullopt;
     std::string text = s.substr(0, entry.formOffset);
     text += kQuestionBlank;
     const std::size_t blankEnd = text.size();

@@ -99,6 +99,9 @@ TEST(PagesHtml, PageIsCompleteWithLabelsAndStyle) {
     std::string odd = htmlPage({entry("cat", "", 1, "A cat.", 4, 9)}, PageKind::Html1, files);
     EXPECT_EQ(odd.find("<mark>"), std::string::npos);
     EXPECT_NE(odd.find("<td class=\"example\">A cat.</td>"), std::string::npos);
+    odd = htmlPage({entry("x", "", 1, "猫 x", 1, 2)}, PageKind::Html1, files);  // inside 猫
+    EXPECT_EQ(odd.find("<mark>"), std::string::npos);
+    EXPECT_NE(odd.find("<td class=\"example\">猫 x</td>"), std::string::npos);
 }
 
 TEST(PagesHtml, ListsAndStyleSheetDecoding) {

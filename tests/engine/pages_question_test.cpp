@@ -65,6 +65,8 @@ TEST(PagesQuestion, CutsByHalfWidthWidthAndKeepsTheBlank) {
     // A word that is not where the entry says cannot make a question.
     EXPECT_FALSE(questionText(entry("cat", "", "A cat.", 5, 3), std::nullopt));
     EXPECT_FALSE(questionText(entry("cat", "", "A cat.", 2, 0), 10));
+    EXPECT_FALSE(questionText(entry("x", "", "日本 x", 1, 3), 10));  // inside 日
+    EXPECT_FALSE(questionText(entry("x", "", "日本 x", 0, 4), 10));  // ends inside 本
 }
 
 TEST(PagesQuestion, TakesEntriesInListOrder) {
