@@ -80,14 +80,13 @@ std::string urlForRequest(std::string_view url) {
     out.reserve(url.size());
     for (std::size_t i = 0; i < url.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(url[i]);
-        if (colon != std::string_view::npos && i < colon) {
-            out += lowerAscii(static_cast<char>(c));
-        } else if (c <= 0x20 || c >= 0x7F) {
+        if (c <= 0x20 || c >= 0x7F) {
             out += '%';
             out += hex[c >> 4];
             out += hex[c & 0x0F];
         } else {
-            out += static_cast<char>(c);
+            out += colon != std::string_view::npos && i < colon ? lowerAscii(static_cast<char>(c))
+                                                               : static_cast<char>(c);
         }
     }
     return out;

@@ -54,6 +54,8 @@ TEST(WebUrl, EscapesWhatCannotBeSentAndKeepsTheRest) {
     EXPECT_EQ(urlForRequest("http://h/\xC3\xBC/\xE6\x97\xA5"), "http://h/%C3%BC/%E6%97%A5");
     EXPECT_EQ(urlForRequest("http://h/page#part 2"), "http://h/page");
     EXPECT_EQ(urlForRequest("http://h/\x7F"), "http://h/%7F");
+    // Bytes that may not be sent are escaped even before the scheme's colon.
+    EXPECT_EQ(urlForRequest("HT TP\x01://h"), "ht%20tp%01://h");
 }
 
 }  // namespace
