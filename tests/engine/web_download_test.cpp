@@ -94,6 +94,17 @@ TEST(WebDownload, StatusOtherThanSuccessFails) {
     EXPECT_NE(error.find("302"), std::string::npos) << error;
 }
 
+TEST(WebDownload, AddressLongerThanAnyBufferFailsCleanly) {
+    WebServer server;
+    ASSERT_TRUE(server.listening());
+    DownloadedPage page;
+    std::string error;
+    // The server answers 404 to a request line it cannot take whole.
+    EXPECT_FALSE(download(server.url("/" + std::string(100000, 'a')), quickLimits(), page, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(page.body, "");
+}
+
 TEST(WebDownload, NoServerFailsQuickly) {
     const int port = test::unusedLocalPort();
     ASSERT_NE(port, 0);
