@@ -11,7 +11,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   apt_updated=no
 fi
-for p in cmake ninja-build g++ libgtest-dev googletest \
+for p in cmake ninja-build g++ libgtest-dev googletest dict-freedict-eng-jpn wordnet-base \
          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev \
          wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick python3 fonts-ipafont-gothic locales; do
   have "$p" || need+=("$p")
@@ -31,4 +31,5 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
 fi
 
 # The Wine prefix belongs to the cross build tree and is made once.
-"$here/tools/wine-prefix.sh"
+source "$here/tools/wine-prefix.sh"
+ensure_wine_prefix

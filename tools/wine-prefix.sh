@@ -1,21 +1,16 @@
-#!/usr/bin/env bash
-# Makes the Wine prefix of a cross build tree ($WIN_BUILD/wineprefix, or the tree given as
-# the one argument) once: Japanese font names mapped to the IPA fonts, Wine drawing its own
-# captions, no desktop integration, real user folders. Safe to run again.
-set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-[ $# -ge 1 ] && export WIN_BUILD=$1
-source "$here/tools/env.sh"
-
-if [ ! -f "$WINEPREFIX/.vokanti-ready" ]; then
-  echo "setup: making the Wine prefix $WINEPREFIX"
+# Sourced (after env.sh): make_wine_prefix makes the Wine prefix named by $WINEPREFIX the way
+# the project's programs and tests expect it: 32-bit, Japanese locale, the Japanese font
+# names mapped to the IPA fonts, Wine drawing its own captions (no window manager under
+# Xvfb), no desktop integration, user folders that stay inside the prefix, and the font of
+# the caption buttons. The build tree's prefix (tools/setup.sh) and the package test's fresh
+# prefix (tools/test-package.sh) are both made here.
+make_wine_prefix() {
   use_wine_locale
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
   wineserver -w
+  local reg
   reg=$(mktemp --suffix=.reg)
-  # Japanese font names the dialogs ask for, mapped to the IPA fonts; Wine draws its own
-  # captions (no window manager under Xvfb); no desktop integration.
   {
     printf 'REGEDIT4\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
@@ -28,14 +23,28 @@ if [ ! -f "$WINEPREFIX/.vokanti-ready" ]; then
   wineserver -w
   rm -f "$reg"
   # The user folders of a new prefix link to $HOME: make them real folders inside the prefix.
+  local d f
   for d in "$WINEPREFIX"/drive_c/users/*/; do
     for f in "$d"*; do
       if [ -L "$f" ]; then rm "$f"; mkdir -p "$f"; fi
     done
   done
-  touch "$WINEPREFIX/.vokanti-ready"
-fi
+  install_caption_font
+}
+
 # The caption buttons' symbols: without this font they show as letters.
-if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
-  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-fi
+install_caption_font() {
+  if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
+}
+
+# Makes the prefix named by $WINEPREFIX once (a second call redoes nothing).
+ensure_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/.vokanti-ready" ]; then
+    echo "setup: making the Wine prefix $WINEPREFIX" >&2
+    make_wine_prefix
+    touch "$WINEPREFIX/.vokanti-ready"
+  fi
+  install_caption_font
+}

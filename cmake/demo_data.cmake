@@ -1,0 +1,113 @@
+# The program directory image: what a user gets beside the programs, built into
+# ${PROJECT_BINARY_DIR}/dist by the target vokan_demo_data (part of ALL).
+#
+#   env/   the engine's default list files: the hand-written ones copied from data/env,
+#          replace.txt made from Debian's wordnet-base exception lists, with its notice
+#   dic/   the demo dictionary made from Debian's dict-freedict-eng-jpn, with its notice
+#   sample/ an English sample document, as text and as HTML
+#
+# Every file is made by one custom command with its inputs as dependencies, so a second
+# build redoes nothing and a changed input redoes only what it feeds.
+
+if(VOKAN_FUZZ)
+  # Fuzzing builds harnesses only.
+  return()
+endif()
+
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+
+set(VOKAN_DIST_DIR ${PROJECT_BINARY_DIR}/dist)
+set(VOKAN_FREEDICT_DIR /usr/share/dictd CACHE PATH
+    "Directory of the dictd database freedict-eng-jpn (Debian: dict-freedict-eng-jpn)")
+set(VOKAN_FREEDICT_COPYRIGHT /usr/share/doc/dict-freedict-eng-jpn/copyright CACHE FILEPATH
+    "Debian copyright file of dict-freedict-eng-jpn")
+set(VOKAN_WORDNET_DIR /usr/share/wordnet CACHE PATH
+    "Directory of WordNet's exception lists (Debian: wordnet-base)")
+set(VOKAN_WORDNET_COPYRIGHT /usr/share/doc/wordnet-base/copyright CACHE FILEPATH
+    "Debian copyright file of wordnet-base")
+
+set(freedict_index ${VOKAN_FREEDICT_DIR}/freedict-eng-jpn.index)
+set(freedict_data ${VOKAN_FREEDICT_DIR}/freedict-eng-jpn.dict.dz)
+set(wordnet_lists
+    ${VOKAN_WORDNET_DIR}/noun.exc ${VOKAN_WORDNET_DIR}/verb.exc
+    ${VOKAN_WORDNET_DIR}/adj.exc ${VOKAN_WORDNET_DIR}/adv.exc)
+# How often each word was met as noun, verb ...: the dictionary lists a word's commonest part
+# of speech first.
+set(wordnet_usage_counts ${VOKAN_WORDNET_DIR}/cntlist.rev)
+foreach(source IN ITEMS ${freedict_index} ${freedict_data} ${VOKAN_FREEDICT_COPYRIGHT}
+                        ${wordnet_lists} ${wordnet_usage_counts} ${VOKAN_WORDNET_COPYRIGHT})
+  if(NOT EXISTS ${source})
+    message(FATAL_ERROR "The demo data needs ${source}: install the Debian packages "
+                        "dict-freedict-eng-jpn and wordnet-base (tools/setup.sh does).")
+  endif()
+endforeach()
+
+set(demo_data_tools ${PROJECT_SOURCE_DIR}/tools/demo-data)
+set(demo_data_outputs "")
+
+# Hand-written env/ files, copied from data/env.
+set(VOKAN_ENV_FILES
+    dict.txt
+    ignore.txt
+    symbol.txt
+    style.css
+    webdict.txt
+    webwav.txt
+    label.txt
+)
+set(VOKAN_SAMPLE_FILES
+    sample.txt
+    sample.html
+)
+
+function(vokan_dist_copy source dest)
+  add_custom_command(
+    OUTPUT ${VOKAN_DIST_DIR}/${dest}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${VOKAN_DIST_DIR}/env ${VOKAN_DIST_DIR}/sample
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${VOKAN_DIST_DIR}/${dest}
+    DEPENDS ${source}
+    COMMENT "Copying ${dest}"
+    VERBATIM)
+endfunction()
+
+foreach(name IN LISTS VOKAN_ENV_FILES)
+  vokan_dist_copy(${PROJECT_SOURCE_DIR}/data/env/${name} env/${name})
+  list(APPEND demo_data_outputs ${VOKAN_DIST_DIR}/env/${name})
+endforeach()
+foreach(name IN LISTS VOKAN_SAMPLE_FILES)
+  vokan_dist_copy(${PROJECT_SOURCE_DIR}/data/sample/${name} sample/${name})
+  list(APPEND demo_data_outputs ${VOKAN_DIST_DIR}/sample/${name})
+endforeach()
+
+add_custom_command(
+  OUTPUT ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
+         ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.COPYING.txt
+  COMMAND Python3::Interpreter ${demo_data_tools}/make_dictionary.py
+          --index ${freedict_index}
+          --dict ${freedict_data}
+          --copyright ${VOKAN_FREEDICT_COPYRIGHT}
+          --usage-counts ${wordnet_usage_counts}
+          --out ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
+          --notice ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.COPYING.txt
+  DEPENDS ${demo_data_tools}/make_dictionary.py ${freedict_index} ${freedict_data}
+          ${VOKAN_FREEDICT_COPYRIGHT} ${wordnet_usage_counts}
+  COMMENT "Making the demo dictionary dic/freedict-eng-jpn.txt"
+  VERBATIM)
+list(APPEND demo_data_outputs
+     ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
+     ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.COPYING.txt)
+
+add_custom_command(
+  OUTPUT ${VOKAN_DIST_DIR}/env/replace.txt ${VOKAN_DIST_DIR}/env/replace.COPYING.txt
+  COMMAND Python3::Interpreter ${demo_data_tools}/make_replace.py
+          --wordnet ${VOKAN_WORDNET_DIR}
+          --copyright ${VOKAN_WORDNET_COPYRIGHT}
+          --out ${VOKAN_DIST_DIR}/env/replace.txt
+          --notice ${VOKAN_DIST_DIR}/env/replace.COPYING.txt
+  DEPENDS ${demo_data_tools}/make_replace.py ${wordnet_lists} ${VOKAN_WORDNET_COPYRIGHT}
+  COMMENT "Making env/replace.txt"
+  VERBATIM)
+list(APPEND demo_data_outputs
+     ${VOKAN_DIST_DIR}/env/replace.txt ${VOKAN_DIST_DIR}/env/replace.COPYING.txt)
+
+add_custom_target(vokan_demo_data ALL DEPENDS ${demo_data_outputs})

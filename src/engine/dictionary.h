@@ -1,0 +1,80 @@
+#pragma once
+// One PDIC one-line dictionary: lines of `headword /// translation`, Shift-JIS, or UTF-8
+// when the file starts with a byte-order mark; LF or CR LF line ends.
+//
+// A sorted dictionary (ordered by headword bytes with ASCII letters lower-cased) is searched
+// in place: a binary search over byte offsets that backs up to the start of the line it
+// lands in, the way look(1) searches a word list, so only the pages it touches are read.
+// An unsorted one gets an index first: the line offsets ordered by lower-cased headword.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vokan {
+
+// The two parts of a dictionary line, trimmed of spaces and tabs, in the file's encoding.
+struct DictionaryLine {
+    std::string_view headword;
+    std::string_view meaning;
+};
+
+// Splits `line` (without its line end) at the first " /// ". Absent when the line has no
+// separator or its headword is empty: such lines are not entries.
+std::optional<DictionaryLine> splitDictionaryLine(std::string_view line);
+
+// True when the line ends are CR alone, judged from the first 64 KiB: a CR not followed by
+// LF there, and no LF at all. Such a file reads as one endless line.
+bool hasCrOnlyLineEnds(std::string_view bytes);
+
+// Compares two headwords the way the dictionary is sorted: bytes, with ASCII letters
+// lower-cased. In Shift-JIS the second byte of a double-byte character is never folded,
+// since it is not a letter even where its value is one.
+int compareHeadwords(std::string_view a, std::string_view b, bool shiftJis);
+
+class Dictionary {
+public:
+    // Views `bytes`, which must outlive the dictionary (a mapped file, or a test's string).
+    explicit Dictionary(std::string_view bytes);
+
+    // Orders the entries for searching; needed when the file is not sorted.
+    void buildIndex();
+    bool indexed() const { return indexed_; }
+
+    bool isUtf8() const { return utf8_; }
+
+    // `utf8` in the file's encoding, for use as a key; absent when the file's encoding
+    // cannot hold it (then no headword can equal it).
+    std::optional<std::string> encodeKey(std::string_view utf8) const;
+    // Text of the file (a headword or meaning) as UTF-8.
+    std::string decode(std::string_view raw) const;
+
+    // Appends every entry whose headword equals `key` (file encoding) without regard to
+    // ASCII case, in file order.
+    void findAll(std::string_view key, std::vector<DictionaryLine>& out) const;
+    // True when some headword starts with `prefix` (file encoding), ASCII case ignored.
+    bool hasPrefix(std::string_view prefix) const;
+
+private:
+    struct IndexEntry {
+        std::uint32_t keyOffset;  // into keys_, the folded headword
+        std::uint32_t keyLength;
+        std::size_t line;         // where the line starts in text_
+    };
+
+    std::string_view lineAt(std::size_t start) const;
+    std::size_t nextLine(std::size_t start) const;
+    std::size_t lineStartBefore(std::size_t pos, std::size_t floor) const;
+    std::size_t lowerBound(std::string_view key) const;
+    std::size_t indexLowerBound(std::string_view key) const;
+
+    std::string_view text_;  // the bytes after a byte-order mark
+    bool utf8_ = false;
+    bool indexed_ = false;
+    std::vector<IndexEntry> index_;
+    std::string keys_;
+};
+
+}  // namespace vokan

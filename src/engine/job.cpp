@@ -1,0 +1,157 @@
+#include "engine/job.h"
+
+#include "engine/command_line.h"
+#include "engine/exit_codes.h"
+#include "engine/extract.h"
+#include "engine/file_io.h"
+#include "engine/lexicon_set.h"
+#include "engine/list_lines.h"
+#include "engine/output.h"
+#include "engine/program_dir.h"
+#include "engine/symbols.h"
+#include "engine/word_lists.h"
+
+#include <exception>
+#include <new>
+
+namespace vokan {
+
+namespace {
+
+struct Failure {
+    int code;
+    std::string message;
+};
+
+// Jobs this build does not carry out yet: downloads (a URL input, -D), the HTML formats and
+// question sets. They are refused with the options code before anything is read or
+// written, so the window reports a failure instead of showing a success with no file.
+// This is the one place that decides it.
+std::optional<Failure> notYetSupported(const JobRequest& job) {
+    if (isUrl(job.input)) return Failure{kExitBadOptions, "web addresses cannot be read by this build"};
+    if (job.downloadOnly) return Failure{kExitBadOptions, "-D is not available in this build"};
+    if (job.format == OutputFormat::Html1 || job.format == OutputFormat::Html2)
+        return Failure{kExitBadOptions, "HTML output (-x, -X) is not available in this build"};
+    if (job.questions) return Failure{kExitBadOptions, "question sets (-q) are not available in this build"};
+    return std::nullopt;
+}
+
+std::string trimmedPath(const std::string& line) {
+    std::size_t begin = line.find_first_not_of(" \t");
+    if (begin == std::string::npos) return {};
+    std::size_t end = line.find_last_not_of(" \t");
+    return line.substr(begin, end - begin + 1);
+}
+
+// Reads a list file of env/ into its lines, or fails with `code`.
+std::optional<Failure> readList(const std::string& path, int code, std::vector<std::string>& lines) {
+    std::string bytes, error;
+    if (!readWholeFile(path, bytes, error))
+        return Failure{code, "cannot read " + path + ": " + error};
+    lines = readListLines(bytes);
+    return std::nullopt;
+}
+
+std::optional<Failure> addDictionary(LexiconSet& lexicon, const std::string& path, bool index) {
+    std::string error;
+    switch (lexicon.add(path, index, error)) {
+    case DictionaryOpen::Ok: return std::nullopt;
+    case DictionaryOpen::CrOnly: return Failure{kExitDictionaryCrOnly, "dictionary " + path + ": " + error};
+    case DictionaryOpen::CannotOpen: break;
+    }
+    return Failure{kExitDictionary, "cannot open dictionary " + path + ": " + error};
+}
+
+// The output's place must be usable before any work is done: its directory must exist and
+// the output itself must not be a directory.
+std::optional<Failure> checkOutputPlace(const std::string& output) {
+    if (pathKind(parentDirectory(output)) != PathKind::Directory)
+        return Failure{kExitOutput, "the folder of the output " + output + " does not exist"};
+    PathKind kind = pathKind(output);
+    if (kind == PathKind::Directory) return Failure{kExitOutput, "the output " + output + " is a folder"};
+    if (kind == PathKind::Other) return Failure{kExitOutput, "the output " + output + " is not a file"};
+    return std::nullopt;
+}
+
+JobOutcome run(const std::vector<std::string>& args, const std::string& programDir) {
+    auto failed = [](const Failure& f) { return JobOutcome{f.code, f.message}; };
+
+    ParsedCommandLine parsed = parseCommandLine(args);
+    if (!parsed.ok) return {kExitBadOptions, parsed.error};
+    const JobRequest& job = parsed.request;
+    if (auto f = notYetSupported(job)) return failed(*f);
+
+    const std::string env = resolvePath(programDir, "env");
+
+    // Dictionaries: those of env/dict.txt (relative to the program directory), then -d.
+    std::vector<std::string> dictList;
+    if (auto f = readList(resolvePath(env, "dict.txt"), kExitDictList, dictList)) return failed(*f);
+    LexiconSet lexicon;
+    for (const std::string& line : dictList) {
+        std::string path = trimmedPath(line);
+        if (path.empty()) continue;
+        if (auto f = addDictionary(lexicon, resolvePath(programDir, path), job.unsortedDictionaries))
+            return failed(*f);
+    }
+    for (const std::string& path : job.extraDictionaries)
+        if (auto f = addDictionary(lexicon, resolvePath({}, path), job.unsortedDictionaries))
+            return failed(*f);
+
+    WordLists lists;
+    if (!job.noIgnoreList) {
+        std::vector<std::string> lines;
+        if (auto f = readList(resolvePath(env, "ignore.txt"), kExitIgnoreList, lines)) return failed(*f);
+        lists.ignore = parseIgnoreList(lines);
+    }
+    if (!job.inputFormsOnly) {
+        std::vector<std::string> lines;
+        if (auto f = readList(resolvePath(env, "replace.txt"), kExitReplaceList, lines)) return failed(*f);
+        lists.replace = parseReplacements(lines);
+    }
+    SymbolTable symbols;
+    {
+        std::vector<std::string> lines;
+        if (auto f = readList(resolvePath(env, "symbol.txt"), kExitSymbolList, lines)) return failed(*f);
+        symbols = parseSymbolTable(lines);
+    }
+
+    std::string input, error;
+    if (!readWholeFile(job.input, input, error))
+        return {kExitInput, "cannot read the input " + job.input + ": " + error};
+    if (auto f = checkOutputPlace(job.output)) return failed(*f);
+
+    ExtractOptions options;
+    options.mode = job.mode;
+    options.inputFormsOnly = job.inputFormsOnly;
+    options.listUnknown = job.listUnknown;
+    options.shortestExcluded = job.shortestExcluded.value_or(0);
+    options.longestMeaning = job.longestMeaning;
+    std::vector<std::string> sentences = documentSentences(input, job.inputKind, {}, symbols);
+    input = std::string();  // the raw bytes are not needed any more
+    std::vector<VocabularyEntry> entries = extractEntries(sentences, lexicon, lists, options);
+
+    std::string bytes = job.format == OutputFormat::Vkndb5s ? vkndb5sText(entries) : csvText(entries);
+    switch (replaceFile(job.output, bytes, error)) {
+    case WriteResult::Ok: return {kExitOk, {}};
+    case WriteResult::TemporaryFailed: return {kExitTemporary, error};
+    case WriteResult::WriteFailed:
+    case WriteResult::MoveFailed: break;
+    }
+    return {kExitOutput, error};
+}
+
+}  // namespace
+
+JobOutcome runJob(const std::vector<std::string>& args, const std::string& programDir) {
+    try {
+        return run(args, programDir);
+    } catch (const std::bad_alloc&) {
+        return {kExitInternal, "out of memory"};
+    } catch (const std::exception& e) {
+        return {kExitInternal, std::string("internal error: ") + e.what()};
+    } catch (...) {
+        return {kExitInternal, "internal error"};
+    }
+}
+
+}  // namespace vokan

@@ -1,0 +1,208 @@
+#include "web_server.h"
+
+#include <chrono>
+#include <cstring>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+using SocketHandle = SOCKET;
+#else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
+using SocketHandle = int;
+#endif
+
+namespace vokan::test {
+
+namespace {
+
+#ifdef _WIN32
+struct WinsockStarted {
+    WinsockStarted() {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+    }
+};
+void closeSocket(SocketHandle s) { closesocket(s); }
+const int kSendFlags = 0;
+#else
+void closeSocket(SocketHandle s) { ::close(s); }
+const int kSendFlags = MSG_NOSIGNAL;  // a client that went away must not end the test run
+#endif
+
+void ensureSockets() {
+#ifdef _WIN32
+    static WinsockStarted started;
+#endif
+}
+
+// True when `s` becomes readable within `ms`.
+bool readable(SocketHandle s, int ms) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(s, &set);
+    timeval tv{ms / 1000, (ms % 1000) * 1000};
+    return select(static_cast<int>(s) + 1, &set, nullptr, nullptr, &tv) > 0;
+}
+
+bool sendAll(SocketHandle s, const char* data, std::size_t size) {
+    while (size > 0) {
+        int chunk = size > 65536 ? 65536 : static_cast<int>(size);
+        int sent = ::send(s, data, chunk, kSendFlags);
+        if (sent <= 0) return false;
+        data += sent;
+        size -= static_cast<std::size_t>(sent);
+    }
+    return true;
+}
+
+const char* reason(int status) {
+    switch (status) {
+    case 200: return "OK";
+    case 301: return "Moved Permanently";
+    case 302: return "Found";
+    case 404: return "Not Found";
+    default: return "Status";
+    }
+}
+
+SocketHandle boundSocket(int& port) {
+    SocketHandle s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+#ifdef _WIN32
+    if (s == INVALID_SOCKET) return s;
+#else
+    if (s < 0) return s;
+#endif
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    socklen_t length = sizeof address;
+    if (::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        closeSocket(s);
+#ifdef _WIN32
+        return INVALID_SOCKET;
+#else
+        return -1;
+#endif
+    }
+    port = ntohs(address.sin_port);
+    return s;
+}
+
+}  // namespace
+
+WebServer::WebServer() {
+    ensureSockets();
+    SocketHandle s = boundSocket(port_);
+#ifdef _WIN32
+    if (s == INVALID_SOCKET) return;
+#else
+    if (s < 0) return;
+#endif
+    if (::listen(s, 16) != 0) {
+        closeSocket(s);
+        return;
+    }
+    listener_ = static_cast<long long>(s);
+    acceptThread_ = std::thread([this] { acceptLoop(); });
+}
+
+WebServer::~WebServer() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stop_ = true;
+    }
+    stopped_.notify_all();
+    if (acceptThread_.joinable()) acceptThread_.join();
+    for (std::thread& t : clients_) t.join();
+    if (listener_ >= 0) closeSocket(static_cast<SocketHandle>(listener_));
+}
+
+void WebServer::serve(const std::string& path, CannedResponse response) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    routes_[path] = std::move(response);
+}
+
+std::string WebServer::url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+}
+
+// Waits for connections, checking for the stop request every 50 ms; each connection gets a
+// thread of its own so that a stalled answer does not hold up the next request.
+void WebServer::acceptLoop() {
+    const SocketHandle listener = static_cast<SocketHandle>(listener_);
+    while (!stop_) {
+        if (!readable(listener, 50)) continue;
+        SocketHandle client = ::accept(listener, nullptr, nullptr);
+#ifdef _WIN32
+        if (client == INVALID_SOCKET) continue;
+#else
+        if (client < 0) continue;
+#endif
+        clients_.emplace_back([this, client] { answer(static_cast<long long>(client)); });
+    }
+}
+
+void WebServer::answer(long long handle) {
+    const SocketHandle client = static_cast<SocketHandle>(handle);
+    // The request: everything up to the blank line that ends its headers.
+    std::string request;
+    char buffer[4096];
+    while (request.find("\r\n\r\n") == std::string::npos && request.size() < 65536) {
+        if (stop_ || !readable(client, 5000)) break;
+        int got = ::recv(client, buffer, sizeof buffer, 0);
+        if (got <= 0) break;
+        request.append(buffer, static_cast<std::size_t>(got));
+    }
+    std::string path = "/";
+    std::size_t space = request.find(' ');
+    if (space != std::string::npos) {
+        std::size_t end = request.find(' ', space + 1);
+        if (end != std::string::npos) path = request.substr(space + 1, end - space - 1);
+    }
+    ++requests_;
+
+    CannedResponse response;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto found = routes_.find(path);
+        if (found != routes_.end())
+            response = found->second;
+        else
+            response = CannedResponse{404, "Content-Type: text/plain\r\n", "no such page\n"};
+    }
+    std::string head = "HTTP/1.1 " + std::to_string(response.status) + " " + reason(response.status) + "\r\n";
+    head += response.headers;
+    if (response.sendLength) head += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
+    head += "Connection: close\r\n\r\n";
+
+    const std::size_t now = response.stallAfter < response.body.size() ? response.stallAfter : response.body.size();
+    if (sendAll(client, head.data(), head.size()) && sendAll(client, response.body.data(), now) &&
+        now < response.body.size() && !response.closeAtStall) {
+        // Silence, as a server that hangs: until the test ends (bounded, should it never).
+        std::unique_lock<std::mutex> lock(mutex_);
+        stopped_.wait_for(lock, std::chrono::seconds(60), [this] { return stop_.load(); });
+    }
+#ifdef _WIN32
+    shutdown(client, SD_SEND);
+#else
+    shutdown(client, SHUT_WR);
+#endif
+    closeSocket(client);
+}
+
+int unusedLocalPort() {
+    ensureSockets();
+    int port = 0;
+    SocketHandle s = boundSocket(port);
+    if (port != 0) closeSocket(s);
+    return port;
+}
+
+}  // namespace vokan::test
