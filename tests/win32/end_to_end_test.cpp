@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "core/control_ids.h"
@@ -68,6 +70,30 @@ TEST_F(EndToEnd, BatchStartRunsOneJobShowsItsResultAndEnds) {
     app.start(app.path("in.txt"));
     EXPECT_EQ(resultAndEnd(app), forwardSlashes(app.dir()) + "vokan.exeが見つかりません．");
     EXPECT_EQ(app.readFile("env\\in_history.txt"), lines);
+}
+
+// The real engine beside the program, with the demo dictionary, the default env/ files and
+// the sample document: one batch start makes a csv whose lines carry Japanese meanings.
+TEST_F(EndToEnd, BatchStartWithTheRealEngineMakesACsvWithJapaneseMeanings) {
+    app.copyIn(buildFile(VOKAN_ENGINE_PATH), "vokan.exe");
+    for (const char* file : {"env\\dict.txt", "env\\ignore.txt", "env\\replace.txt", "env\\symbol.txt",
+                             "dic\\freedict-eng-jpn.txt", "sample\\sample.txt"}) {
+        app.copyIn(buildFile(VOKANTI_DIST_DIR) + "\\" + file, file);
+    }
+    WritePrivateProfileStringA("Vokanti", "vkndb5s", "0", "Vokanti.INI");
+    WritePrivateProfileStringA("Vokanti", "csv", "1", "Vokanti.INI");
+    char desktop[MAX_PATH] = {};
+    ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE));
+    const std::string csv = std::string(desktop) + "\\sample.csv";
+    DeleteFileA(csv.c_str());
+    app.start(app.path("sample\\sample.txt"));
+    EXPECT_EQ(resultAndEnd(app), "ファイル作成に成功しました！");
+    std::ifstream in(csv, std::ios::binary);
+    const std::string lines((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(lines.rfind("word,meaning,count,example\r\n", 0), 0u);
+    EXPECT_NE(lines.find("\r\ngarden,\""), std::string::npos);
+    EXPECT_NE(lines.find("庭"), std::string::npos);  // a meaning from the demo dictionary
+    DeleteFileA(csv.c_str());
 }
 
 TEST_F(EndToEnd, ASecondInstanceStartsEmptyLosesNoLineAndTwoArgumentsRunNoJob) {

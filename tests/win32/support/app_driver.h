@@ -36,6 +36,12 @@ public:
     void writeFile(const std::string& relative, const std::string& content) const { directory_->write(relative, content); }
     std::string readFile(const std::string& relative) const { return directory_->read(relative); }
     bool fileExists(const std::string& relative) const { return directory_->exists(relative); }
+    // Copies a file of the build tree into the program directory, making its folder.
+    void copyIn(const std::string& source, const std::string& relative) const {
+        const size_t slash = relative.rfind('\\');
+        if (slash != std::string::npos) directory_->makeDir(relative.substr(0, slash));
+        directory_->copyIn(source, relative);
+    }
     // The engine's exit code for the next runs, and the command line it received last.
     void setEngineExitCode(unsigned long code) const { writeFile("vokan-exitcode.txt", std::to_string(code)); }
     std::string engineCommandLine() const { return readFile("vokan-cmdline.txt"); }
