@@ -75,10 +75,10 @@ TEST_F(EndToEnd, BatchStartRunsOneJobShowsItsResultAndEnds) {
 // The real engine beside the program, with the demo dictionary, the default env/ files and
 // the sample document: one batch start makes a csv whose lines carry Japanese meanings.
 TEST_F(EndToEnd, BatchStartWithTheRealEngineMakesACsvWithJapaneseMeanings) {
-    app.copyIn(buildFile(VOKAN_ENGINE_PATH), "vokan.exe");
+    app.copyIn(hostPath(VOKAN_ENGINE_PATH), "vokan.exe");
     for (const char* file : {"env\\dict.txt", "env\\ignore.txt", "env\\replace.txt", "env\\symbol.txt",
                              "dic\\freedict-eng-jpn.txt", "sample\\sample.txt"}) {
-        app.copyIn(buildFile(VOKANTI_DIST_DIR) + "\\" + file, file);
+        app.copyIn(hostPath(VOKANTI_DIST_DIR) + "\\" + file, file);
     }
     WritePrivateProfileStringA("Vokanti", "vkndb5s", "0", "Vokanti.INI");
     WritePrivateProfileStringA("Vokanti", "csv", "1", "Vokanti.INI");
