@@ -11,7 +11,8 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   apt_updated=no
 fi
-for p in cmake ninja-build g++ libgtest-dev googletest dict-freedict-eng-jpn wordnet-base \
+for p in cmake ninja-build g++ libgtest-dev googletest libcurl4-openssl-dev clang-14 libclang-rt-14-dev \
+         dict-freedict-eng-jpn wordnet-base zip unzip \
          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev \
          wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick python3 fonts-ipafont-gothic locales; do
   have "$p" || need+=("$p")
