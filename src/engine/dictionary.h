@@ -72,6 +72,8 @@ private:
     };
 
     std::string_view lineAt(std::size_t start) const;
+    // The entry on the line at `start`, if it is one; `next` gets the next line's start.
+    std::optional<DictionaryLine> entryAt(std::size_t start, std::size_t& next) const;
     std::size_t nextLine(std::size_t start) const;
     std::size_t lineStartBefore(std::size_t pos, std::size_t floor) const;
     std::size_t lowerBound(std::string_view key) const;
@@ -90,7 +92,13 @@ private:
     // is therefore not safe from several threads at once.
     std::size_t blockSize_;
     mutable bool blocksBuilt_ = false;
-    mutable std::vector<IndexEntry> blocks_;
+    struct Block {
+        std::uint32_t keyOffset;  // into blockKeys_
+        std::uint32_t keyLength;
+        std::size_t line;         // the entry's line start in text_
+        std::size_t next;         // and the start of the line after it
+    };
+    mutable std::vector<Block> blocks_;
     mutable std::string blockKeys_;
 };
 
