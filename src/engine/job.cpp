@@ -8,6 +8,7 @@
 #include "engine/list_lines.h"
 #include "engine/output.h"
 #include "engine/program_dir.h"
+#include "engine/question_set.h"
 #include "engine/symbols.h"
 #include "engine/web_input.h"
 #include "engine/word_lists.h"
@@ -23,16 +24,6 @@ struct Failure {
     int code;
     std::string message;
 };
-
-// Jobs this build does not carry out yet: the HTML formats and question sets. They are refused with the options code before anything is read or
-// written, so the window reports a failure instead of showing a success with no file.
-// This is the one place that decides it.
-std::optional<Failure> notYetSupported(const JobRequest& job) {
-    if (job.format == OutputFormat::Html1 || job.format == OutputFormat::Html2)
-        return Failure{kExitBadOptions, "HTML output (-x, -X) is not available in this build"};
-    if (job.questions) return Failure{kExitBadOptions, "question sets (-q) are not available in this build"};
-    return std::nullopt;
-}
 
 std::string trimmedPath(const std::string& line) {
     std::size_t begin = line.find_first_not_of(" \t");
@@ -89,7 +80,6 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
     ParsedCommandLine parsed = parseCommandLine(args);
     if (!parsed.ok) return {kExitBadOptions, parsed.error};
     const JobRequest& job = parsed.request;
-    if (auto f = notYetSupported(job)) return failed(*f);
 
     // -D: the page saved exactly as it came. No file of env/ is needed for that.
     if (job.downloadOnly) {
@@ -132,11 +122,22 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
         if (auto f = readList(resolvePath(env, "symbol.txt"), kExitSymbolList, lines)) return failed(*f);
         symbols = parseSymbolTable(lines);
     }
+    // The page's own files, for the HTML formats only.
+    PageFiles pages;
+    if (job.format == OutputFormat::Html1 || job.format == OutputFormat::Html2) {
+        PageKind kind = job.format == OutputFormat::Html1 ? PageKind::Html1 : PageKind::Html2;
+        PageFilesLoad load = loadPageFiles(env, kind, pages);
+        if (load.exitCode != 0) return {load.exitCode, load.message};
+    }
 
     // A file, or a web page with the charset its HTTP header declares.
     std::string input, declaredCharset, error;
     if (int code = readInput(job.input, input, declaredCharset, error)) return {code, error};
     if (auto f = checkOutputPlace(job.output)) return failed(*f);
+    const std::string questionPath = job.questions ? questionSetPath(job.output) : std::string();
+    if (job.questions) {
+        if (auto f = checkOutputPlace(questionPath)) return failed(*f);
+    }
 
     ExtractOptions options;
     options.mode = job.mode;
@@ -148,8 +149,16 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
     input = std::string();  // the raw bytes are not needed any more
     std::vector<VocabularyEntry> entries = extractEntries(sentences, lexicon, lists, options);
 
-    std::string bytes = job.format == OutputFormat::Vkndb5s ? vkndb5sText(entries) : csvText(entries);
-    switch (replaceFile(job.output, bytes, error)) {
+    const std::string bytes = outputText(job.format, entries, pages);
+    WriteResult written = WriteResult::Ok;
+    if (job.questions) {
+        std::vector<Question> questions = makeQuestions(entries, *job.questions, job.questionWidth);
+        written = replaceFilePair(job.output, bytes, questionPath,
+                                  questionSetText(job.format, questions, pages), error);
+    } else {
+        written = replaceFile(job.output, bytes, error);
+    }
+    switch (written) {
     case WriteResult::Ok: return {kExitOk, {}};
     case WriteResult::TemporaryFailed: return {kExitTemporary, error};
     case WriteResult::WriteFailed:
