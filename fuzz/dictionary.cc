@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vokan::hasCrOnlyLineEnds(bytes);
 
     vokan::Dictionary inPlace(bytes);
+    vokan::Dictionary inPlaceTinyBlocks(bytes, 16);  // many block edges even in a small input
     vokan::Dictionary indexed(bytes);
     indexed.buildIndex();
 
@@ -42,8 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& key : keys) {
         lines.clear();
         inPlace.findAll(key, lines);
+        inPlaceTinyBlocks.findAll(key, lines);
         indexed.findAll(key, lines);
         inPlace.hasPrefix(key);
+        inPlaceTinyBlocks.hasPrefix(key);
         indexed.hasPrefix(key);
         for (const vokan::DictionaryLine& l : lines) {
             inPlace.decode(l.headword);

@@ -15,6 +15,7 @@
 #include "engine/extract.h"
 #include "engine/html_output.h"
 #include "engine/list_lines.h"
+#include "engine/output.h"
 #include "engine/question_set.h"
 
 namespace {

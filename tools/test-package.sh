@@ -14,7 +14,7 @@
 #      words and the links of env/webdict.txt (and env/webwav.txt for html2).
 #
 # Usage: tools/test-package.sh [FORMAT [ZIP]]
-#   FORMAT  csv (default), html2, html1 or vkndb5s
+#   FORMAT  html2 (default), html1, csv or vkndb5s
 #   ZIP     default: the newest build/release/Vokanti-*-win32.zip (tools/package.sh)
 # RUN_BATCH names the test tool (default: test-tools/run_batch.exe of the zip's build tree).
 # Bounded: the whole run is stopped after 3 minutes (VOKANTI_PACKAGE_TEST_LIMIT seconds);
@@ -29,7 +29,7 @@ source "$here/env.sh"
 source "$here/wine-prefix.sh"
 source "$here/xvfb.sh"
 
-format=${1:-csv}
+format=${1:-html2}
 case $format in
   html1|html2) output_name=sample_out.html ;;
   csv) output_name=sample.csv ;;

@@ -83,8 +83,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (i + 1 >= args.size()) return fail("option " + flag + " needs a value");
         const std::string& value = args[++i];
         if (numeric) {
-            // Lengths may be 0 (nothing left out); a question count or width may not.
-            const int min = (flag == "-l" || flag == "-L") ? 0 : 1;
+            // Every number may be 0: lengths of 0 leave nothing out, -q 0 is a question set
+            // without questions and -C 0 cuts every question right after its blank (the
+            // window sends both when the user types 0 or a negative width).
+            const int min = 0;
             int n = 0;
             if (!parseNumber(value, min, n))
                 return fail("option " + flag + " needs a whole number from " + std::to_string(min) +

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <stdexcept>
 
@@ -125,7 +126,8 @@ int compareHeadwords(std::string_view a, std::string_view b, bool shiftJis) {
     }
 }
 
-Dictionary::Dictionary(std::string_view bytes) : text_(bytes) {
+Dictionary::Dictionary(std::string_view bytes, std::size_t blockSize)
+    : text_(bytes), blockSize_(std::max<std::size_t>(blockSize, 1)) {
     if (text_.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         text_.remove_prefix(kUtf8Bom.size());
         utf8_ = true;
@@ -138,6 +140,15 @@ std::string_view Dictionary::lineAt(std::size_t start) const {
     std::string_view line = text_.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
+}
+
+std::optional<DictionaryLine> Dictionary::entryAt(std::size_t start, std::size_t& next) const {
+    const void* nl = std::memchr(text_.data() + start, '\n', text_.size() - start);
+    const std::size_t end = nl == nullptr ? text_.size() : static_cast<std::size_t>(static_cast<const char*>(nl) - text_.data());
+    next = nl == nullptr ? end : end + 1;
+    std::string_view line = text_.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return splitDictionaryLine(line);
 }
 
 std::size_t Dictionary::nextLine(std::size_t start) const {
@@ -195,22 +206,77 @@ std::string Dictionary::decode(std::string_view raw) const {
     return utf8_ ? wellFormedUtf8(raw) : shiftJisToUtf8(raw);
 }
 
+// Notes the first entry line at or after each block boundary. Each boundary costs the page
+// it falls in (and the next, where a line crosses it); a run of lines that are not entries
+// is read once, however many boundaries it spans.
+void Dictionary::buildBlocks() const {
+    blocks_.clear();
+    blockKeys_.clear();
+    std::size_t cursor = 0;  // every line before it has been looked at
+    std::size_t boundary = 0;
+    while (boundary < text_.size()) {
+        std::size_t start = 0;
+        if (boundary > 0) {
+            const void* nl = std::memchr(text_.data() + boundary - 1, '\n', text_.size() - boundary + 1);
+            if (nl == nullptr) break;
+            start = static_cast<std::size_t>(static_cast<const char*>(nl) - text_.data()) + 1;
+        }
+        start = std::max(start, cursor);
+        std::optional<DictionaryLine> parts;
+        std::size_t next = start;
+        while (start < text_.size() && !(parts = entryAt(start, next))) start = next;
+        if (start >= text_.size()) break;
+        if (blockKeys_.size() + parts->headword.size() > std::numeric_limits<std::uint32_t>::max()) break;
+        blocks_.push_back({static_cast<std::uint32_t>(blockKeys_.size()),
+                           static_cast<std::uint32_t>(parts->headword.size()), start, next});
+        blockKeys_.append(parts->headword);
+        cursor = next;
+        if (text_.size() - boundary <= blockSize_) break;
+        boundary += blockSize_;
+        // Lines longer than a block: go on at the first boundary past what was read.
+        if (boundary < cursor) boundary = cursor + (blockSize_ - cursor % blockSize_) % blockSize_;
+    }
+    blocks_.shrink_to_fit();
+    blocksBuilt_ = true;
+}
+
 // The start of the first line whose entry sorts at or after `key`, skipping lines that are
-// not entries. Invariant: every entry starting before `lo` sorts before `key`; every entry
-// starting at or after `hi` sorts at or after it. Both are line starts.
+// not entries. The block table gives the two entries around `key`; the search in place
+// then runs between them only.
 std::size_t Dictionary::lowerBound(std::string_view key) const {
+    if (!blocksBuilt_) buildBlocks();
     const bool shiftJis = !utf8_;
-    std::size_t lo = 0, hi = text_.size();
+    const std::string_view keys(blockKeys_);
+    // The first block whose first headword sorts at or after `key`.
+    auto it = std::partition_point(blocks_.begin(), blocks_.end(), [&](const Block& b) {
+        return compareHeadwords(keys.substr(b.keyOffset, b.keyLength), key, shiftJis) < 0;
+    });
+    const std::size_t hi = it == blocks_.end() ? text_.size() : it->line;
+    const std::size_t lo = it == blocks_.begin() ? 0 : std::prev(it)->next;
+    return lowerBound(key, lo, hi);
+}
+
+// Invariant: every entry starting before `lo` sorts before `key`; every entry starting at
+// or after `hi` sorts at or after it. Both are line starts.
+std::size_t Dictionary::lowerBound(std::string_view key, std::size_t lo, std::size_t hi) const {
+    const bool shiftJis = !utf8_;
     while (lo < hi) {
         std::size_t mid = lo + (hi - lo) / 2;
+#if defined(__GNUC__)
+        // The probe after this one lands near one of these two bytes: ask for both now so
+        // their memory arrives while this line is compared.
+        __builtin_prefetch(text_.data() + lo + (mid - lo) / 2);
+        __builtin_prefetch(text_.data() + mid + (hi - mid) / 2);
+#endif
         std::size_t start = lineStartBefore(mid, lo);
         std::size_t probe = start;
+        std::size_t next = probe;
         std::optional<DictionaryLine> parts;
-        while (probe < hi && !(parts = splitDictionaryLine(lineAt(probe)))) probe = nextLine(probe);
+        while (probe < hi && !(parts = entryAt(probe, next))) probe = next;
         if (probe >= hi) {
             hi = start;  // only non-entries between start and hi
         } else if (compareHeadwords(parts->headword, key, shiftJis) < 0) {
-            lo = nextLine(probe);
+            lo = next;
         } else {
             hi = start;
         }
@@ -238,8 +304,9 @@ void Dictionary::findAll(std::string_view key, std::vector<DictionaryLine>& out)
         }
         return;
     }
-    for (std::size_t start = lowerBound(key); start < text_.size(); start = nextLine(start)) {
-        std::optional<DictionaryLine> parts = splitDictionaryLine(lineAt(start));
+    std::size_t next = 0;
+    for (std::size_t start = lowerBound(key); start < text_.size(); start = next) {
+        std::optional<DictionaryLine> parts = entryAt(start, next);
         if (!parts) continue;
         if (compareHeadwords(parts->headword, key, shiftJis) != 0) break;
         out.push_back(*parts);
@@ -255,8 +322,9 @@ bool Dictionary::hasPrefix(std::string_view prefix) const {
         std::string_view k = std::string_view(keys_).substr(index_[i].keyOffset, index_[i].keyLength);
         return k.substr(0, target.size()) == target;
     }
-    for (std::size_t start = lowerBound(prefix); start < text_.size(); start = nextLine(start)) {
-        if (auto parts = splitDictionaryLine(lineAt(start)))
+    std::size_t next = 0;
+    for (std::size_t start = lowerBound(prefix); start < text_.size(); start = next) {
+        if (auto parts = entryAt(start, next))
             return startsWithFolded(parts->headword, prefix, shiftJis);
     }
     return false;

@@ -5,6 +5,9 @@
 // A sorted dictionary (ordered by headword bytes with ASCII letters lower-cased) is searched
 // in place: a binary search over byte offsets that backs up to the start of the line it
 // lands in, the way look(1) searches a word list, so only the pages it touches are read.
+// Before its first search it notes the first headword of every block of the file (one
+// page read per block), so each search narrows to one block in memory and probes only
+// that block's pages instead of pages scattered over the whole file.
 // An unsorted one gets an index first: the line offsets ordered by lower-cased headword.
 #include <cstddef>
 #include <cstdint>
@@ -36,8 +39,12 @@ int compareHeadwords(std::string_view a, std::string_view b, bool shiftJis);
 
 class Dictionary {
 public:
+    // Bytes per block of the in-place search's block table.
+    static constexpr std::size_t kBlockSize = 32 * 1024;
+
     // Views `bytes`, which must outlive the dictionary (a mapped file, or a test's string).
-    explicit Dictionary(std::string_view bytes);
+    // `blockSize` (at least 1) is for tests, which use small blocks to cross many of them.
+    explicit Dictionary(std::string_view bytes, std::size_t blockSize = kBlockSize);
 
     // Orders the entries for searching; needed when the file is not sorted.
     void buildIndex();
@@ -65,9 +72,13 @@ private:
     };
 
     std::string_view lineAt(std::size_t start) const;
+    // The entry on the line at `start`, if it is one; `next` gets the next line's start.
+    std::optional<DictionaryLine> entryAt(std::size_t start, std::size_t& next) const;
     std::size_t nextLine(std::size_t start) const;
     std::size_t lineStartBefore(std::size_t pos, std::size_t floor) const;
     std::size_t lowerBound(std::string_view key) const;
+    std::size_t lowerBound(std::string_view key, std::size_t lo, std::size_t hi) const;
+    void buildBlocks() const;
     std::size_t indexLowerBound(std::string_view key) const;
 
     std::string_view text_;  // the bytes after a byte-order mark
@@ -75,6 +86,20 @@ private:
     bool indexed_ = false;
     std::vector<IndexEntry> index_;
     std::string keys_;
+
+    // The block table: for each block, its first entry line and that line's headword as
+    // written (in blockKeys_), in file order; built on the first in-place search. Searching
+    // is therefore not safe from several threads at once.
+    std::size_t blockSize_;
+    mutable bool blocksBuilt_ = false;
+    struct Block {
+        std::uint32_t keyOffset;  // into blockKeys_
+        std::uint32_t keyLength;
+        std::size_t line;         // the entry's line start in text_
+        std::size_t next;         // and the start of the line after it
+    };
+    mutable std::vector<Block> blocks_;
+    mutable std::string blockKeys_;
 };
 
 }  // namespace vokan

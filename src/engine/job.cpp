@@ -8,7 +8,9 @@
 #include "engine/list_lines.h"
 #include "engine/output.h"
 #include "engine/program_dir.h"
+#include "engine/question_set.h"
 #include "engine/symbols.h"
+#include "engine/web_input.h"
 #include "engine/word_lists.h"
 
 #include <exception>
@@ -22,19 +24,6 @@ struct Failure {
     int code;
     std::string message;
 };
-
-// Jobs this build does not carry out yet: downloads (a URL input, -D), the HTML formats and
-// question sets. They are refused with the options code before anything is read or
-// written, so the window reports a failure instead of showing a success with no file.
-// This is the one place that decides it.
-std::optional<Failure> notYetSupported(const JobRequest& job) {
-    if (isUrl(job.input)) return Failure{kExitBadOptions, "web addresses cannot be read by this build"};
-    if (job.downloadOnly) return Failure{kExitBadOptions, "-D is not available in this build"};
-    if (job.format == OutputFormat::Html1 || job.format == OutputFormat::Html2)
-        return Failure{kExitBadOptions, "HTML output (-x, -X) is not available in this build"};
-    if (job.questions) return Failure{kExitBadOptions, "question sets (-q) are not available in this build"};
-    return std::nullopt;
-}
 
 std::string trimmedPath(const std::string& line) {
     std::size_t begin = line.find_first_not_of(" \t");
@@ -73,13 +62,32 @@ std::optional<Failure> checkOutputPlace(const std::string& output) {
     return std::nullopt;
 }
 
+// Writes the output through a temporary file beside it (see replaceFile).
+JobOutcome writeOutput(const std::string& path, std::string_view bytes) {
+    std::string error;
+    switch (replaceFile(path, bytes, error)) {
+    case WriteResult::Ok: return {kExitOk, {}};
+    case WriteResult::TemporaryFailed: return {kExitTemporary, error};
+    case WriteResult::WriteFailed:
+    case WriteResult::MoveFailed: break;
+    }
+    return {kExitOutput, error};
+}
+
 JobOutcome run(const std::vector<std::string>& args, const std::string& programDir) {
     auto failed = [](const Failure& f) { return JobOutcome{f.code, f.message}; };
 
     ParsedCommandLine parsed = parseCommandLine(args);
     if (!parsed.ok) return {kExitBadOptions, parsed.error};
     const JobRequest& job = parsed.request;
-    if (auto f = notYetSupported(job)) return failed(*f);
+
+    // -D: the page saved exactly as it came. No file of env/ is needed for that.
+    if (job.downloadOnly) {
+        std::string page, charset, error;
+        if (int code = readInput(job.input, page, charset, error)) return {code, error};
+        if (auto f = checkOutputPlace(job.output)) return failed(*f);
+        return writeOutput(job.output, page);
+    }
 
     const std::string env = resolvePath(programDir, "env");
 
@@ -114,11 +122,22 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
         if (auto f = readList(resolvePath(env, "symbol.txt"), kExitSymbolList, lines)) return failed(*f);
         symbols = parseSymbolTable(lines);
     }
+    // The page's own files, for the HTML formats only.
+    PageFiles pages;
+    if (job.format == OutputFormat::Html1 || job.format == OutputFormat::Html2) {
+        PageKind kind = job.format == OutputFormat::Html1 ? PageKind::Html1 : PageKind::Html2;
+        PageFilesLoad load = loadPageFiles(env, kind, pages);
+        if (load.exitCode != 0) return {load.exitCode, load.message};
+    }
 
-    std::string input, error;
-    if (!readWholeFile(job.input, input, error))
-        return {kExitInput, "cannot read the input " + job.input + ": " + error};
+    // A file, or a web page with the charset its HTTP header declares.
+    std::string input, declaredCharset, error;
+    if (int code = readInput(job.input, input, declaredCharset, error)) return {code, error};
     if (auto f = checkOutputPlace(job.output)) return failed(*f);
+    const std::string questionPath = job.questions ? questionSetPath(job.output) : std::string();
+    if (job.questions) {
+        if (auto f = checkOutputPlace(questionPath)) return failed(*f);
+    }
 
     ExtractOptions options;
     options.mode = job.mode;
@@ -126,12 +145,20 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
     options.listUnknown = job.listUnknown;
     options.shortestExcluded = job.shortestExcluded.value_or(0);
     options.longestMeaning = job.longestMeaning;
-    std::vector<std::string> sentences = documentSentences(input, job.inputKind, {}, symbols);
+    std::vector<std::string> sentences = documentSentences(input, job.inputKind, declaredCharset, symbols);
     input = std::string();  // the raw bytes are not needed any more
     std::vector<VocabularyEntry> entries = extractEntries(sentences, lexicon, lists, options);
 
-    std::string bytes = job.format == OutputFormat::Vkndb5s ? vkndb5sText(entries) : csvText(entries);
-    switch (replaceFile(job.output, bytes, error)) {
+    const std::string bytes = outputText(job.format, entries, pages);
+    WriteResult written = WriteResult::Ok;
+    if (job.questions) {
+        std::vector<Question> questions = makeQuestions(entries, *job.questions, job.questionWidth);
+        written = replaceFilePair(job.output, bytes, questionPath,
+                                  questionSetText(job.format, questions, pages), error);
+    } else {
+        written = replaceFile(job.output, bytes, error);
+    }
+    switch (written) {
     case WriteResult::Ok: return {kExitOk, {}};
     case WriteResult::TemporaryFailed: return {kExitTemporary, error};
     case WriteResult::WriteFailed:

@@ -27,11 +27,10 @@ void LexiconSet::addBytes(std::string_view bytes, bool index) {
 }
 
 std::optional<LexiconEntry> LexiconSet::find(std::string_view key) const {
-    auto it = found_.find(std::string(key));
-    if (it != found_.end()) return it->second;
-    std::optional<LexiconEntry> entry = search(key);
-    found_.emplace(std::string(key), entry);
-    return entry;
+    std::string text(key);
+    auto it = found_.find(text);
+    if (it == found_.end()) it = found_.emplace(std::move(text), search(key)).first;
+    return it->second;
 }
 
 // Gathers every line whose headword matches `key` in any case, in dictionary and file

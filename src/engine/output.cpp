@@ -65,4 +65,48 @@ std::string vkndb5sText(const std::vector<VocabularyEntry>& entries) {
     return out;
 }
 
+std::string questionCsvText(const std::vector<Question>& questions) {
+    std::string utf8 = "question,answer\r\n";
+    for (const Question& q : questions) {
+        appendCsvField(utf8, q.text);
+        utf8 += ',';
+        appendCsvField(utf8, answerText(q));
+        utf8 += "\r\n";
+    }
+    return utf8ToShiftJis(utf8);
+}
+
+std::string questionVkndb5sText(const std::vector<Question>& questions) {
+    std::string out = "vkndb5s\t1\r\nquestion\tanswer\r\n";
+    for (const Question& q : questions) {
+        appendTsvField(out, q.text);
+        out += '\t';
+        appendTsvField(out, answerText(q));
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string outputText(OutputFormat format, const std::vector<VocabularyEntry>& entries,
+                       const PageFiles& pages) {
+    switch (format) {
+    case OutputFormat::Csv: break;
+    case OutputFormat::Vkndb5s: return vkndb5sText(entries);
+    case OutputFormat::Html1: return htmlPage(entries, PageKind::Html1, pages);
+    case OutputFormat::Html2: return htmlPage(entries, PageKind::Html2, pages);
+    }
+    return csvText(entries);
+}
+
+std::string questionSetText(OutputFormat format, const std::vector<Question>& questions,
+                            const PageFiles& pages) {
+    switch (format) {
+    case OutputFormat::Csv: break;
+    case OutputFormat::Vkndb5s: return questionVkndb5sText(questions);
+    case OutputFormat::Html1:
+    case OutputFormat::Html2: return questionPage(questions, pages);
+    }
+    return questionCsvText(questions);
+}
+
 }  // namespace vokan

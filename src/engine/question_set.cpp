@@ -1,6 +1,5 @@
 #include "engine/question_set.h"
 
-#include "engine/encoding.h"
 #include "engine/program_dir.h"
 
 #include <algorithm>
@@ -21,31 +20,6 @@ std::size_t characterBytes(std::string_view s, std::size_t pos) {
     return n;
 }
 
-void appendCsvField(std::string& out, const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (char c : field) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-void appendTsvField(std::string& out, const std::string& field) {
-    for (char c : field) {
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        default: out += c;
-        }
-    }
-}
-
 // The question's text for a page, its blank in a span of its own so that a stylesheet can
 // widen it. A blank that is not where the question says is left as plain text.
 std::string blankMarked(const Question& q) {
@@ -57,8 +31,13 @@ std::string blankMarked(const Question& q) {
 }
 
 bool removeFile(const std::string& path) {
+#ifdef _WIN32
+    const std::filesystem::path native(widePath(path));  // the long-path form where needed
+#else
+    const std::filesystem::path native(path);
+#endif
     std::error_code ec;
-    return std::filesystem::remove(std::filesystem::u8path(path), ec) && !ec;
+    return std::filesystem::remove(native, ec) && !ec;
 }
 
 }  // namespace
@@ -110,28 +89,6 @@ std::vector<Question> makeQuestions(const std::vector<VocabularyEntry>& entries,
 
 std::string answerText(const Question& q) {
     return q.meaning.empty() ? q.headword : q.headword + ": " + q.meaning;
-}
-
-std::string questionCsvText(const std::vector<Question>& questions) {
-    std::string utf8 = "question,answer\r\n";
-    for (const Question& q : questions) {
-        appendCsvField(utf8, q.text);
-        utf8 += ',';
-        appendCsvField(utf8, answerText(q));
-        utf8 += "\r\n";
-    }
-    return utf8ToShiftJis(utf8);
-}
-
-std::string questionVkndb5sText(const std::vector<Question>& questions) {
-    std::string out = "vkndb5s\t1\r\nquestion\tanswer\r\n";
-    for (const Question& q : questions) {
-        appendTsvField(out, q.text);
-        out += '\t';
-        appendTsvField(out, answerText(q));
-        out += "\r\n";
-    }
-    return out;
 }
 
 std::string questionPage(const std::vector<Question>& questions, const PageFiles& files) {

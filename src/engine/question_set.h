@@ -43,13 +43,6 @@ std::vector<Question> makeQuestions(const std::vector<VocabularyEntry>& entries,
 // The answer as one text: "headword: meaning", or the headword alone without a meaning.
 std::string answerText(const Question& q);
 
-// csv: Shift-JIS, CR LF, header `question,answer`, RFC 4180 quoting.
-std::string questionCsvText(const std::vector<Question>& questions);
-
-// vkndb5s: `vkndb5s<TAB>1`, the header `question<TAB>answer`, one question per line, with
-// the same escapes as the list (\\ \t \r \n), UTF-8, CR LF.
-std::string questionVkndb5sText(const std::vector<Question>& questions);
-
 // A page like the list's: the stylesheet and labels of `files`, a numbered table of
 // question and answer. UTF-8, LF line ends.
 std::string questionPage(const std::vector<Question>& questions, const PageFiles& files);

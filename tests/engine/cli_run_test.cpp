@@ -100,10 +100,6 @@ TEST(CliRun, EachCheckFailsWithItsOwnCode) {
     const Case cases[] = {
         {"unknown flag", 1, [](const ProgramDir&, std::vector<std::string>& a) { a.push_back("-Z"); }},
         {"two of a choice", 1, [](const ProgramDir&, std::vector<std::string>& a) { a.insert(a.end(), {"-H", "-T"}); }},
-        {"html output not in this build", 1, [](const ProgramDir&, std::vector<std::string>& a) { a.push_back("-x"); }},
-        {"question set not in this build", 1, [](const ProgramDir&, std::vector<std::string>& a) { a.insert(a.end(), {"-q", "3"}); }},
-        {"web input not in this build", 1, [](const ProgramDir&, std::vector<std::string>& a) { a[1] = "http://localhost/"; }},
-        {"download not in this build", 1, [](const ProgramDir&, std::vector<std::string>& a) { a[1] = "https://localhost/"; a.push_back("-D"); }},
         {"no dict.txt", 5, [](const ProgramDir& d, std::vector<std::string>&) { fs::remove(d.env("dict.txt")); }},
         {"listed dictionary missing", 4, [](const ProgramDir& d, std::vector<std::string>&) { fs::remove(d.root() / "dic" / "main.dic"); }},
         {"-d missing", 4, [](const ProgramDir&, std::vector<std::string>& a) { a.insert(a.end(), {"-d", "none.dic"}); }},

@@ -23,11 +23,19 @@ std::vector<std::string> meaningsOf(const Dictionary& d, std::string_view key) {
 
 using Strings = std::vector<std::string>;
 
-class DictionarySearch : public ::testing::TestWithParam<bool> {
+// How a test dictionary is searched: in place with the block table at its usual size, in
+// place with tiny blocks (so lines, duplicates and junk straddle many block edges), or
+// through the index.
+enum class Search { InPlace, InPlaceTinyBlocks, InPlaceOneByteBlocks, Indexed };
+
+class DictionarySearch : public ::testing::TestWithParam<Search> {
 protected:
     Dictionary open(std::string_view bytes) {
-        Dictionary d(bytes);
-        if (GetParam()) d.buildIndex();
+        const Search how = GetParam();
+        Dictionary d(bytes, how == Search::InPlaceTinyBlocks      ? 24
+                            : how == Search::InPlaceOneByteBlocks ? 1
+                                                                  : Dictionary::kBlockSize);
+        if (how == Search::Indexed) d.buildIndex();
         return d;
     }
 };
@@ -115,9 +123,47 @@ TEST_P(DictionarySearch, AgreesWithAPlainScan) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(InPlaceAndIndexed, DictionarySearch, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? "Indexed" : "InPlace";
+// Lines far longer than a block, and a run of non-entries spanning many blocks, between
+// entries that must all still be found.
+TEST_P(DictionarySearch, LongLinesAndLongJunkRunsAcrossBlocks) {
+    std::string text = "alpha /// " + std::string(300, 'a') + "\n";
+    for (int i = 0; i < 40; ++i) text += "junk without a separator\n";
+    text += "beta /// b1\n" + std::string(500, 'x') + "\nbeta /// b2\n";
+    text += "gamma /// " + std::string(1000, 'g') + "\r\nyak /// y\nzeta /// z";
+    Dictionary d = open(text);
+    EXPECT_EQ(meaningsOf(d, "alpha"), Strings{std::string(300, 'a')});
+    EXPECT_EQ(meaningsOf(d, "beta"), (Strings{"b1", "b2"}));
+    EXPECT_EQ(meaningsOf(d, "gamma"), Strings{std::string(1000, 'g')});
+    EXPECT_EQ(meaningsOf(d, "zeta"), Strings{"z"});
+    EXPECT_TRUE(meaningsOf(d, "junk without a separator").empty());
+    EXPECT_TRUE(meaningsOf(d, "epsilon").empty());
+    EXPECT_TRUE(d.hasPrefix("BET"));
+    EXPECT_FALSE(d.hasPrefix("betas"));
+}
+
+// The same dictionary searched twice, then a second dictionary over other bytes: the block
+// table belongs to its own dictionary and does not go stale between searches.
+TEST_P(DictionarySearch, RepeatedSearchesAgree) {
+    const std::string text = "ant /// 1\nbee /// 2\ncat /// 3\ndog /// 4\neel /// 5\n";
+    Dictionary d = open(text);
+    for (int pass = 0; pass < 2; ++pass)
+        for (const char* key : {"eel", "ant", "dog", "bee", "cat"}) EXPECT_EQ(meaningsOf(d, key).size(), 1u) << key;
+    Dictionary other = open("fox /// 6\n");
+    EXPECT_EQ(meaningsOf(other, "fox"), Strings{"6"});
+    EXPECT_TRUE(meaningsOf(other, "ant").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, DictionarySearch,
+                         ::testing::Values(Search::InPlace, Search::InPlaceTinyBlocks,
+                                           Search::InPlaceOneByteBlocks, Search::Indexed),
+                         [](const ::testing::TestParamInfo<Search>& info) {
+                             switch (info.param) {
+                                 case Search::InPlace: return "InPlace";
+                                 case Search::InPlaceTinyBlocks: return "InPlaceTinyBlocks";
+                                 case Search::InPlaceOneByteBlocks: return "InPlaceOneByteBlocks";
+                                 case Search::Indexed: break;
+                             }
+                             return "Indexed";
                          });
 
 TEST(DictionaryIndex, FindsWhatAnUnsortedFileHides) {

@@ -1,6 +1,8 @@
 // Question sets: the blank, cutting by half-width width on Japanese-bearing text, the
 // file name beside the output, the three format families and writing the pair of files.
+#include "engine/command_line.h"
 #include "engine/encoding.h"
+#include "engine/output.h"
 #include "engine/question_set.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +105,15 @@ TEST(PagesQuestion, WritesEachFormatFamily) {
               std::string::npos) << page;
     // A blank offset that does not point at the blank leaves the text plain.
     EXPECT_NE(page.find("<td class=\"number\">2</td><td class=\"question\">Tab\there ( )</td>"), std::string::npos);
+}
+
+// The window sends -q 0 when the user types 0 and -C 0 for a negative width.
+TEST(PagesQuestion, ZeroCountAndWidthAreAccepted) {
+    ParsedCommandLine p = parseCommandLine({"-i", "in", "-o", "out", "-q", "0", "-C", "0"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.request.questions, 0);
+    EXPECT_EQ(p.request.questionWidth, 0);
+    EXPECT_FALSE(parseCommandLine({"-i", "in", "-o", "out", "-q", "-1"}).ok);
 }
 
 class PagesPair : public ::testing::Test {
