@@ -61,7 +61,7 @@ TEST_F(HistoryTest, ListsShowTheNewestFirstAndRecordingAppendsALineAtOnce) {
     EXPECT_TRUE(prompts.results.empty());
 }
 
-TEST_F(HistoryTest, ClearingLeavesTwoEmptyHeldFilesAndEmptyLists) {
+TEST_F(HistoryTest, ClearingLeavesTwoEmptyHeldFilesAndEmptyListsButNotAnotherInstancesFiles) {
     writeFile("env/in_history.txt", "a\r\nb\r\n");
     writeFile("env/out_history.txt", "c\r\n");
     start();
@@ -76,6 +76,19 @@ TEST_F(HistoryTest, ClearingLeavesTwoEmptyHeldFilesAndEmptyLists) {
     ASSERT_TRUE(dlg.recordInputHistory("x"));
     EXPECT_EQ(readFile("env/in_history.txt"), "x\r\n");
     EXPECT_TRUE(prompts.results.empty());
+
+    // A second instance starts with empty lists and records nothing (seen end to end);
+    // clearing there cannot remove this instance's held files, and says so.
+    MemoryForm secondForm;
+    addMainDialogControls(secondForm);
+    CVokantiDlg secondDialog(secondForm, platform);
+    DialogAccess second(secondDialog);
+    ASSERT_TRUE(second.resolveProgramDir());
+    second.loadHistories();
+    EXPECT_TRUE(second.recordInputHistory("second"));  // skipped without a message
+    second.clearHistory();
+    EXPECT_EQ(prompts.results, Entries{programDir() + "env/in_history.txtを削除できませんでした．"});
+    EXPECT_EQ(readFile("env/in_history.txt"), "x\r\n");
 }
 
 // A form whose font draws "W" four times as wide as any other byte.
@@ -106,23 +119,6 @@ TEST_F(HistoryTest, TheExtentFollowsTheFirstOfTheLongestEntriesInBytes) {
     EXPECT_EQ(proportional.horizontalExtent(IDC_HISTORY_LIST), 3 * 20 + 5 + 10);
 }
 
-// A second instance starts with empty lists and records nothing (seen end to end); clearing
-// there cannot remove the first instance's held files, and says so.
-TEST_F(HistoryTest, ClearingInASecondInstanceLeavesTheFirstInstancesFilesAndSaysSo) {
-    writeFile("env/in_history.txt", "first\r\n");
-    start();
-    MemoryForm secondForm;
-    addMainDialogControls(secondForm);
-    CVokantiDlg secondDialog(secondForm, platform);
-    DialogAccess second(secondDialog);
-    ASSERT_TRUE(second.resolveProgramDir());
-    second.loadHistories();
-    EXPECT_TRUE(second.recordInputHistory("second"));  // skipped without a message
-    second.clearHistory();
-    EXPECT_EQ(prompts.results, Entries{programDir() + "env/in_history.txtを削除できませんでした．"});
-    EXPECT_EQ(readFile("env/in_history.txt"), "first\r\n");
-}
-
 class JobTest : public HistoryTest {
 protected:
     void SetUp() override { start(); }
@@ -136,7 +132,8 @@ TEST_F(JobTest, RecordsBothHistoriesRunsTheEngineInTheProgramDirectoryAndTellsTh
     process.currentDirectory = "/somewhere/else/";
     setJob("C:/docs/a.txt", "C:/out/a.vkndb5s");
     const std::string commandLine = dlg.buildCommandLine();
-    const std::pair<uint32_t, const char*> results[] = {
+    // An engine that cannot be started (no exit code) is reported; its job is recorded too.
+    const std::pair<std::optional<uint32_t>, const char*> results[] = {
         {0, "ファイル作成に成功しました！"},
         {1, "オプションの指定が間違っています．"},
         {6, "env/ignore.txtのオープンに失敗しました．"},
@@ -145,33 +142,26 @@ TEST_F(JobTest, RecordsBothHistoriesRunsTheEngineInTheProgramDirectoryAndTellsTh
         {16, "ファイル作成に失敗しました．．．"},
         {259, "ファイル作成に失敗しました．．．"},
         {0xFFFFFFFF, "ファイル作成に失敗しました．．．"},
+        {std::nullopt, "vokan.exeの起動に失敗しました．"},
     };
     std::string lines;
     for (const auto& [code, text] : results) {
         process.exitCode = code;
         dlg.runJob();
-        EXPECT_EQ(prompts.results.back(), text) << code;
+        EXPECT_EQ(prompts.results.back(), text) << code.value_or(12345);
         lines += "C:/docs/a.txt\r\n";
     }
-    EXPECT_EQ(process.started, Entries(8, commandLine));
-    EXPECT_EQ(process.startDirectories, Entries(8, programDir()));
+    EXPECT_EQ(process.started, Entries(9, commandLine));
+    EXPECT_EQ(process.startDirectories, Entries(9, programDir()));
     // Every job, failed or not, is in both histories; the dialog stays for the next one.
     EXPECT_EQ(readFile("env/in_history.txt"), lines);
-    EXPECT_EQ(entries(IDC_OUTPUT), Entries(8, "C:/out/a.vkndb5s"));
-    EXPECT_EQ(form.entryCount(IDC_HISTORY_LIST), 8);
+    EXPECT_EQ(entries(IDC_OUTPUT), Entries(9, "C:/out/a.vkndb5s"));
+    EXPECT_EQ(form.entryCount(IDC_HISTORY_LIST), 9);
     EXPECT_FALSE(dlg.ended());
     setJob("", "");  // no history line for an empty text
     dlg.runJob();
-    EXPECT_EQ(process.started.size(), 9u);
-    EXPECT_EQ(form.entryCount(IDC_INPUT) + form.entryCount(IDC_OUTPUT), 16);
-}
-
-TEST_F(JobTest, AnEngineThatCannotStartIsReportedAndTheHistoriesStay) {
-    setJob("C:/a.txt", "C:/a.csv");
-    process.exitCode = std::nullopt;
-    dlg.runJob();
-    EXPECT_EQ(prompts.results, Entries{"vokan.exeの起動に失敗しました．"});
-    EXPECT_EQ(readFile("env/in_history.txt") + readFile("env/out_history.txt"), "C:/a.txt\r\nC:/a.csv\r\n");
+    EXPECT_EQ(process.started.size(), 10u);
+    EXPECT_EQ(form.entryCount(IDC_INPUT) + form.entryCount(IDC_OUTPUT), 18);
 }
 
 TEST_F(JobTest, ACommandLineTooLongForThePlatformIsRefused) {

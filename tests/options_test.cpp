@@ -153,6 +153,12 @@ TEST_F(CommandLineTest, EveryArgumentInOrder) {
     EXPECT_EQ(dlg.buildCommandLine().substr(0, 29), "C:/Apps/vokan.exe -j -T -c -y");
     form.click(IDC_OUTPUT_HTML1);
     EXPECT_EQ(dlg.buildCommandLine().substr(0, 29), "C:/Apps/vokan.exe -j -T -x -y");
+    // A quoted engine path; choices with no radio checked have no argument.
+    dlg.EnginePath = "C:/Program Files/Vokanti/vokan.exe";
+    for (int id : {IDC_MATCH_WORD_IDIOM, IDC_INPUT_TEXT, IDC_OUTPUT_HTML1}) form.setChecked(id, false);
+    form.setText(IDC_INPUT, "");
+    form.setText(IDC_OUTPUT, "");
+    EXPECT_EQ(dlg.buildCommandLine(), "\"C:/Program Files/Vokanti/vokan.exe\" -y -N -n -S -q 20 -D -C 40");
 }
 
 TEST_F(CommandLineTest, ClampsNumbersAndKeepsTheBoundedValues) {
@@ -179,12 +185,6 @@ TEST_F(CommandLineTest, ClampsNumbersAndKeepsTheBoundedValues) {
     form.setText(IDC_IGNORE_SHORT, "-5");
     EXPECT_EQ(dlg.buildCommandLine(), "C:/Apps/vokan.exe -t -H -p -n -q -3 -C 0");
     EXPECT_EQ(dlg.options.ignoreShort, -5);
-}
-
-TEST_F(CommandLineTest, QuotedEnginePathAndChoicesWithNoRadioChecked) {
-    dlg.EnginePath = "C:/Program Files/Vokanti/vokan.exe";
-    for (int id : {IDC_MATCH_WORD, IDC_INPUT_HTML, IDC_OUTPUT_DB}) form.setChecked(id, false);
-    EXPECT_EQ(dlg.buildCommandLine(), "\"C:/Program Files/Vokanti/vokan.exe\" -l 2 -L 30");
 }
 
 const std::string kDesktop = "C:/Users/me/Desktop/";
@@ -243,7 +243,7 @@ TEST_F(OutputNameTest, NamesBesideTheInputOrOnTheDesktop) {
     EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_CSV), "C:/Users/ソ/Desktop/text.csv");
 }
 
-TEST_F(OutputNameTest, OutputIsKeptWhenNoNameCanBeMade) {
+TEST_F(OutputNameTest, OutputIsKeptWhenNoNameCanBeMadeAndARejectedNumberStopsNoProposal) {
     form.setText(IDC_OUTPUT, "C:/kept.csv");
     form.setText(IDC_QUESTION_NUM, " 5 ");
     dlg.proposeOutputName();  // no input
@@ -255,10 +255,8 @@ TEST_F(OutputNameTest, OutputIsKeptWhenNoNameCanBeMade) {
     form.setChecked(IDC_OUTPUT_CSV, false);  // no format checked: named like the default
     dlg.proposeOutputName();
     EXPECT_EQ(form.text(IDC_OUTPUT), "C:/work/text.vkndb5s");
-}
 
-TEST_F(OutputNameTest, RejectedNumberDoesNotStopTheProposal) {
-    // The cut length comes after the input in the exchange: the new input is taken.
+    // A rejected number does not stop the proposal. The cut length comes after the input in the exchange: the new input is taken.
     form.setText(IDC_CUT_LENGTH, "x");
     EXPECT_EQ(propose("C:/work/text.txt", IDC_OUTPUT_CSV, true), "C:/work/text.csv");
     EXPECT_EQ(prompts.results, Entries{text::kIntegerRequired});

@@ -41,7 +41,7 @@ protected:
     FakeHost host;
 };
 
-TEST_F(RoutingTest, StartUpFillsTheListsAndShowsTheFavoritesPage) {
+TEST_F(RoutingTest, StartUpFillsTheListsShowsTheFavoritesPageAndRefreshReappliesThem) {
     EXPECT_EQ(entries(IDC_LIST_TABS), (Entries{"お気に入り", "入力履歴"}));
     EXPECT_EQ(host.placements, 1);
     EXPECT_TRUE(form.visible(IDC_FAVORITE_LIST) && !form.visible(IDC_HISTORY_LIST));
@@ -51,6 +51,20 @@ TEST_F(RoutingTest, StartUpFillsTheListsAndShowsTheFavoritesPage) {
     EXPECT_EQ(entries(IDC_HISTORY_LIST), Entries{});
     showPage(1);
     EXPECT_EQ(entries(IDC_HISTORY_LIST), Entries{"C:/old/in.txt"});
+
+    // Refresh reapplies the rules and the page, and reloads favorites changed from outside;
+    // with no input it proposes nothing.
+    showPage(0);
+    form.setText(IDC_OUTPUT, "kept.csv");
+    form.setChecked(IDC_QUESTION, true);
+    writeFile("env/favorite.txt", "A\r\na\r\nB\r\nb\r\n", 1000);
+    send(ID_REFRESH);
+    EXPECT_EQ(form.text(IDC_OUTPUT), "kept.csv");
+    EXPECT_TRUE(form.enabled(IDC_QUESTION_NUM));
+    EXPECT_EQ(entries(IDC_FAVORITE_LIST), (Entries{"A", "B"}));
+    form.setSelection(IDC_LIST_TABS, 1);
+    send(ID_REFRESH);
+    EXPECT_TRUE(form.visible(IDC_HISTORY_LIST));
 }
 
 TEST_F(RoutingTest, OptionClicksReachTheirRules) {
@@ -118,19 +132,6 @@ TEST_F(RoutingTest, APickStopsAtARejectedNumberAndKeepsWhatTheUserTyped) {
     EXPECT_EQ(prompts.results, Entries{text::kIntegerRequired});
     EXPECT_EQ(form.focusedWithSelection(), IDC_IGNORE_SHORT);
     EXPECT_EQ(form.text(IDC_INPUT) + "|" + form.text(IDC_OUTPUT), "|typed.csv");
-}
-
-TEST_F(RoutingTest, RefreshReappliesTheRulesAndThePageAndReloadsChangedFavoritesWithoutInput) {
-    form.setText(IDC_OUTPUT, "kept.csv");
-    form.setChecked(IDC_QUESTION, true);
-    writeFile("env/favorite.txt", "A\r\na\r\nB\r\nb\r\n", 1000);  // edited from outside
-    send(ID_REFRESH);
-    EXPECT_EQ(form.text(IDC_OUTPUT), "kept.csv");  // empty input: no proposal
-    EXPECT_TRUE(form.enabled(IDC_QUESTION_NUM));
-    EXPECT_EQ(entries(IDC_FAVORITE_LIST), (Entries{"A", "B"}));
-    form.setSelection(IDC_LIST_TABS, 1);
-    send(ID_REFRESH);
-    EXPECT_TRUE(form.visible(IDC_HISTORY_LIST));
 }
 
 TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {

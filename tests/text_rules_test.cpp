@@ -17,7 +17,7 @@ namespace {
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
-TEST(IntField, AcceptsDecimalIntegersWithBlanksAndSignClampedTo32BitsAndNothingElse) {
+TEST(IntegerText, FieldsTakeDecimalIntegersWithBlanksAndSignClampedTo32BitsAndNothingElse) {
     const std::pair<std::string, int32_t> cases[] = {
         {"00", 0}, {"007", 7}, {"  +7\t", 7}, {"\t-13  ", -13}, {"-01", -1},
         {"2147483648", kMax}, {"-2147483648", kMin}, {"-2147483649", kMin},
@@ -30,11 +30,8 @@ TEST(IntField, AcceptsDecimalIntegersWithBlanksAndSignClampedTo32BitsAndNothingE
                                    std::string(31, ' ') + "5"}) {
         EXPECT_EQ(parseIntField(text), std::nullopt) << '"' << text << '"';
     }
-}
-
-// Profile values: the number at the start counts, clamped to 32 bits; the rest is compared
-// with the platform's own reading under Wine.
-TEST(ProfileInt, ClampsTheLeadingNumber) {
+    // Profile values: the number at the start counts, clamped to 32 bits; the rest is
+    // compared with the platform's own reading under Wine.
     EXPECT_EQ(parseProfileInt("99999999999"), kMax);
     EXPECT_EQ(parseProfileInt("-99999999999 x"), kMin);
 }
@@ -52,15 +49,8 @@ TEST(ComboText, SelectsTheFirstWholeEqualEntryFoldingOnlyAsciiCase) {
     for (const auto& [text, index] : cases) EXPECT_EQ(findEqualEntry(entries, text), index) << text;
 }
 
-TEST(CharacterCount, ADoubleByteCharacterCountsOne) {
-    EXPECT_EQ(characterCount("C:/表/ソフト"), 8u);
-    EXPECT_EQ(characterCount("a\x83"), 2u);  // a lone lead byte at the end
-}
-
-TEST(Paths, SplitsDriveDirectoryBaseNameAndExtension) {
-    const struct {
-        const char *path, *parts;
-    } cases[] = {
+TEST(Paths, SplitsDriveDirectoryBaseNameAndExtensionNormalisesCountsAndNames) {
+    const struct { const char *path, *parts; } cases[] = {
         {"C:text.txt", "C:||text|.txt"},
         {"rel/mixed\\dir.d/a.b.c", "|rel/mixed\\dir.d/|a.b|.c"},
         {".htaccess", "|||.htaccess"},
@@ -72,22 +62,19 @@ TEST(Paths, SplitsDriveDirectoryBaseNameAndExtension) {
         EXPECT_EQ(p.drive + "|" + p.directory + "|" + p.baseName + "|" + p.extension, c.parts);
     }
     EXPECT_EQ(normalizePath("ソ表\\a\\\x83"), "ソ表/a/\x83");  // a lead byte cut off stays
-}
-
-TEST(Paths, SplitterCutsEachPartTo255BytesOnACharacterBoundary) {
-    // 254 bytes and 表 make 256: the cut falls inside 表, so 表 goes whole.
-    const std::string dir = "/" + std::string(253, 'd') + "表/";
-    EXPECT_EQ(splitPath(dir + "f.txt").directory, "/" + std::string(253, 'd'));
-    EXPECT_EQ(splitPath("f." + std::string(300, 'e')).extension, "." + std::string(254, 'e'));
-    EXPECT_EQ(splitPath("C:/d/" + std::string(254, 'b') + "xソ").baseName, std::string(254, 'b') + "x");
-}
-
-// The program's name: the executable's file name without its folders and extension.
-TEST(Paths, FileBaseNameKeepsDoubleByteCharactersEndingIn5C) {
+    // A double-byte character counts one; so does a lone lead byte at the end.
+    EXPECT_EQ(characterCount("C:/表/ソフト"), 8u);
+    EXPECT_EQ(characterCount("a\x83"), 2u);
+    // The program's name: the executable's file name without its folders and extension.
     EXPECT_EQ(fileBaseName("C:\\Apps\\ソフト\\Vokanti.exe"), "Vokanti");
     EXPECT_EQ(fileBaseName("C:\\ソ\\表.exe"), "表");
     EXPECT_EQ(fileBaseName("C:/a.b/ソフト"), "ソフト");
     EXPECT_EQ(fileBaseName("C:" + std::string(600, 'n') + ".exe"), std::string(600, 'n'));
+    // Each part is cut to 255 bytes on a character boundary. 254 bytes and 表 make 256: the cut falls inside 表, so 表 goes whole.
+    const std::string dir = "/" + std::string(253, 'd') + "表/";
+    EXPECT_EQ(splitPath(dir + "f.txt").directory, "/" + std::string(253, 'd'));
+    EXPECT_EQ(splitPath("f." + std::string(300, 'e')).extension, "." + std::string(254, 'e'));
+    EXPECT_EQ(splitPath("C:/d/" + std::string(254, 'b') + "xソ").baseName, std::string(254, 'b') + "x");
 }
 
 }  // namespace
