@@ -123,36 +123,6 @@ TEST_P(DictionarySearch, AgreesWithAPlainScan) {
     }
 }
 
-// Lines far longer than a block, and a run of non-entries spanning many blocks, between
-// entries that must all still be found.
-TEST_P(DictionarySearch, LongLinesAndLongJunkRunsAcrossBlocks) {
-    std::string text = "alpha /// " + std::string(300, 'a') + "\n";
-    for (int i = 0; i < 40; ++i) text += "junk without a separator\n";
-    text += "beta /// b1\n" + std::string(500, 'x') + "\nbeta /// b2\n";
-    text += "gamma /// " + std::string(1000, 'g') + "\r\nyak /// y\nzeta /// z";
-    Dictionary d = open(text);
-    EXPECT_EQ(meaningsOf(d, "alpha"), Strings{std::string(300, 'a')});
-    EXPECT_EQ(meaningsOf(d, "beta"), (Strings{"b1", "b2"}));
-    EXPECT_EQ(meaningsOf(d, "gamma"), Strings{std::string(1000, 'g')});
-    EXPECT_EQ(meaningsOf(d, "zeta"), Strings{"z"});
-    EXPECT_TRUE(meaningsOf(d, "junk without a separator").empty());
-    EXPECT_TRUE(meaningsOf(d, "epsilon").empty());
-    EXPECT_TRUE(d.hasPrefix("BET"));
-    EXPECT_FALSE(d.hasPrefix("betas"));
-}
-
-// The same dictionary searched twice, then a second dictionary over other bytes: the block
-// table belongs to its own dictionary and does not go stale between searches.
-TEST_P(DictionarySearch, RepeatedSearchesAgree) {
-    const std::string text = "ant /// 1\nbee /// 2\ncat /// 3\ndog /// 4\neel /// 5\n";
-    Dictionary d = open(text);
-    for (int pass = 0; pass < 2; ++pass)
-        for (const char* key : {"eel", "ant", "dog", "bee", "cat"}) EXPECT_EQ(meaningsOf(d, key).size(), 1u) << key;
-    Dictionary other = open("fox /// 6\n");
-    EXPECT_EQ(meaningsOf(other, "fox"), Strings{"6"});
-    EXPECT_TRUE(meaningsOf(other, "ant").empty());
-}
-
 INSTANTIATE_TEST_SUITE_P(Ways, DictionarySearch,
                          ::testing::Values(Search::InPlace, Search::InPlaceTinyBlocks,
                                            Search::InPlaceOneByteBlocks, Search::Indexed),
@@ -165,16 +135,6 @@ INSTANTIATE_TEST_SUITE_P(Ways, DictionarySearch,
                              }
                              return "Indexed";
                          });
-
-TEST(DictionaryIndex, FindsWhatAnUnsortedFileHides) {
-    const std::string text = "zebra /// z\napple /// a1\nmango /// m\napple /// a2\n";
-    Dictionary inPlace(text);
-    EXPECT_TRUE(meaningsOf(inPlace, "apple").empty());  // relies on an order that is not there
-    Dictionary indexed(text);
-    indexed.buildIndex();
-    EXPECT_EQ(meaningsOf(indexed, "apple"), (Strings{"a1", "a2"}));
-    EXPECT_EQ(meaningsOf(indexed, "zebra"), Strings{"z"});
-}
 
 TEST(DictionaryLines, SplitAtTheFirstSeparatorAndTrim) {
     auto parts = splitDictionaryLine("  a /// b ///  c  ");

@@ -55,16 +55,6 @@ TEST(WordLists, ReplacementsKeepTwoFieldLinesOnly) {
     EXPECT_EQ(replace.find("lonely"), nullptr);
 }
 
-TEST(WordLists, IgnoreListIgnoresCase) {
-    const IgnoreList ignore = parseIgnoreList({"The", "  of\t", "I"});
-    EXPECT_TRUE(ignore.contains("the"));
-    EXPECT_TRUE(ignore.contains("THE"));
-    EXPECT_TRUE(ignore.contains("of"));
-    EXPECT_TRUE(ignore.contains("i"));
-    EXPECT_FALSE(ignore.contains("them"));
-    EXPECT_FALSE(ignore.contains(""));
-}
-
 TEST(Symbols, LongestFirstOnePassNoRescan) {
     size_t skipped = 0;
     const SymbolTable table = parseSymbolTable(

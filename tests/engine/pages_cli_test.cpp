@@ -195,24 +195,5 @@ TEST(PagesCli, LockedFilesAreReportedAndKept) {
 }
 #endif
 
-// The env/ files shipped with the program make a page from the sample.
-TEST(PagesCli, ShippedPageFilesMakeAPage) {
-    ProgramDir dir;
-    const fs::path dist(VOKAN_DIST_DIR);
-    fs::remove_all(dir.root() / "env");
-    fs::copy(dist / "env", dir.root() / "env", fs::copy_options::recursive);
-    fs::copy(dist / "dic", dir.root() / "dic", fs::copy_options::recursive);
-    RunResult r = dir.run({"-X", "-q", "3", "-C", "40", "-i", (dist / "sample" / "sample.txt").string(),
-                           "-o", "sample.html"});
-    ASSERT_EQ(r.exitCode, 0) << r.stderrText;
-    const std::string page = readFile(dir.work("sample.html"));
-    EXPECT_NE(page.find("<th class=\"word\">単語</th>"), std::string::npos) << page.substr(0, 2000);
-    EXPECT_NE(page.find("href=\"https://ejje.weblio.jp/content/garden\""), std::string::npos);
-    EXPECT_NE(page.find("href=\"https://forvo.com/word/garden/#en\""), std::string::npos);
-    EXPECT_NE(page.find("<mark>"), std::string::npos);
-    EXPECT_NE(page.find("tbody tr:nth-child(even)"), std::string::npos);
-    EXPECT_EQ(occurrences(readFile(dir.work("sample_q.html")), "<td class=\"number\">"), 3u);
-}
-
 }  // namespace
 }  // namespace vokan::test

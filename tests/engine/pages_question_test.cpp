@@ -1,15 +1,11 @@
 // Question sets: the blank, cutting by half-width width on Japanese-bearing text, the
-// file name beside the output, the three format families and writing the pair of files.
-#include "engine/command_line.h"
+// file name beside the output and the three format families.
 #include "engine/encoding.h"
 #include "engine/output.h"
 #include "engine/question_set.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace vokan {
 namespace {
@@ -38,15 +34,13 @@ TEST(PagesQuestion, NamesTheSetBesideTheOutput) {
 }
 
 TEST(PagesQuestion, CutsByHalfWidthWidthAndKeepsTheBlank) {
-    // 日本語の (4 double-byte characters, 12 bytes) then " cat と dog。".
+    // 日本語の (4 double-byte characters, 12 bytes) then " cat と dog。". No limit, 14 and 0
+    // are the program-level question run's.
     const VocabularyEntry e = entry("cat", "猫", "日本語の cat と dog。", 13, 3);
-    EXPECT_EQ(cut(e, std::nullopt), "日本語の ( ) と dog。");
     EXPECT_EQ(cut(e, 21), "日本語の ( ) と dog。");   // exactly its width
     EXPECT_EQ(cut(e, 20), "日本語の ( ) と dog");     // 。 would cross the limit
     EXPECT_EQ(cut(e, 15), "日本語の ( ) と");
-    EXPECT_EQ(cut(e, 14), "日本語の ( )");            // と would be half there; trailing space dropped
     EXPECT_EQ(cut(e, 3), "日本語の ( )");             // the cut never removes the blank
-    EXPECT_EQ(cut(e, 0), "日本語の ( )");
 
     const VocabularyEntry first = entry("cat", "", "Cat は猫。", 0, 3);
     EXPECT_EQ(cut(first, 0), "( )");
@@ -105,55 +99,6 @@ TEST(PagesQuestion, WritesEachFormatFamily) {
               std::string::npos) << page;
     // A blank offset that does not point at the blank leaves the text plain.
     EXPECT_NE(page.find("<td class=\"number\">2</td><td class=\"question\">Tab\there ( )</td>"), std::string::npos);
-}
-
-// The window sends -q 0 when the user types 0 and -C 0 for a negative width.
-TEST(PagesQuestion, ZeroCountAndWidthAreAccepted) {
-    ParsedCommandLine p = parseCommandLine({"-i", "in", "-o", "out", "-q", "0", "-C", "0"});
-    ASSERT_TRUE(p.ok) << p.error;
-    EXPECT_EQ(p.request.questions, 0);
-    EXPECT_EQ(p.request.questionWidth, 0);
-    EXPECT_FALSE(parseCommandLine({"-i", "in", "-o", "out", "-q", "-1"}).ok);
-}
-
-class PagesPair : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               (std::string("vokan-pages-pair-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string read(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    std::filesystem::path dir_;
-};
-
-TEST_F(PagesPair, BothOrNeither) {
-    std::string error;
-    ASSERT_EQ(replaceFilePair(path("out.csv"), "list", path("out_q.csv"), "questions", error), WriteResult::Ok) << error;
-    EXPECT_EQ(read(path("out.csv")), "list");
-    EXPECT_EQ(read(path("out_q.csv")), "questions");
-
-    // The output's place is a folder: the output fails, and the question set written just
-    // before it is taken back, to its earlier content or away.
-    std::filesystem::create_directory(dir_ / "folder.csv");
-    EXPECT_NE(replaceFilePair(path("folder.csv"), "list", path("out_q.csv"), "new", error), WriteResult::Ok);
-    EXPECT_NE(error, "");
-    EXPECT_EQ(read(path("out_q.csv")), "questions");
-    EXPECT_NE(replaceFilePair(path("folder.csv"), "list", path("folder_q.csv"), "new", error), WriteResult::Ok);
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "folder_q.csv"));
-
-    // The question set's place is a folder: nothing is written at all.
-    std::filesystem::create_directory(dir_ / "x_q.csv");
-    EXPECT_NE(replaceFilePair(path("x.csv"), "list", path("x_q.csv"), "new", error), WriteResult::Ok);
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "x.csv"));
-    for (const auto& item : std::filesystem::directory_iterator(dir_))
-        EXPECT_EQ(item.path().string().find(".vokan-tmp"), std::string::npos) << item.path();
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ TEST(WebJob, DownloadOnlySavesTheBytesUnchangedAndNeedsNoEnvFiles) {
     for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
     bytes += "\n\r\n</html>";
     server.serve("/start", {302, "Location: /page.html\r\n", ""});
-    server.serve("/page.html", {200, "Content-Type: text/html; charset=Shift_JIS\r\n", bytes});
+    // Without a Content-Length: the body ends when the connection closes.
+    server.serve("/page.html", {200, "Content-Type: text/html; charset=Shift_JIS\r\n", bytes, false});
 
     ProgramDir dir;  // env/ holds nothing at all
     writeFile(dir.work("page.html"), "an older download");
@@ -60,6 +61,11 @@ TEST(WebJob, DownloadOnlySavesTheBytesUnchangedAndNeedsNoEnvFiles) {
     // The output's folder must exist, as for every job.
     r = dir.run({"-D", "-i", server.url("/page.html"), "-o", "missing/page.html"});
     EXPECT_EQ(r.exitCode, 3) << r.stderrText;
+    // The 404 of a missing page names its status.
+    r = dir.run({"-D", "-i", server.url("/missing.html"), "-o", "page.html"});
+    EXPECT_EQ(r.exitCode, 11);
+    EXPECT_NE(r.stderrText.find("404"), std::string::npos) << r.stderrText;
+    EXPECT_EQ(readFile(dir.work("page.html")), bytes);
 }
 
 TEST(WebJob, FailedDownloadIsElevenAndLeavesNoOutput) {

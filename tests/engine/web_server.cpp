@@ -7,6 +7,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 using SocketHandle = SOCKET;
+const SocketHandle kNoSocket = INVALID_SOCKET;
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -14,6 +15,7 @@ using SocketHandle = SOCKET;
 #include <sys/socket.h>
 #include <unistd.h>
 using SocketHandle = int;
+const SocketHandle kNoSocket = -1;
 #endif
 
 namespace vokan::test {
@@ -21,24 +23,19 @@ namespace vokan::test {
 namespace {
 
 #ifdef _WIN32
-struct WinsockStarted {
-    WinsockStarted() {
-        WSADATA data;
-        WSAStartup(MAKEWORD(2, 2), &data);
-    }
-};
 void closeSocket(SocketHandle s) { closesocket(s); }
 const int kSendFlags = 0;
+const int kShutSend = SD_SEND;
+void ensureSockets() {
+    static const int started = [] { WSADATA data; return WSAStartup(MAKEWORD(2, 2), &data); }();
+    (void)started;
+}
 #else
 void closeSocket(SocketHandle s) { ::close(s); }
 const int kSendFlags = MSG_NOSIGNAL;  // a client that went away must not end the test run
+const int kShutSend = SHUT_WR;
+void ensureSockets() {}
 #endif
-
-void ensureSockets() {
-#ifdef _WIN32
-    static WinsockStarted started;
-#endif
-}
 
 // True when `s` becomes readable within `ms`.
 bool readable(SocketHandle s, int ms) {
@@ -60,23 +57,9 @@ bool sendAll(SocketHandle s, const char* data, std::size_t size) {
     return true;
 }
 
-const char* reason(int status) {
-    switch (status) {
-    case 200: return "OK";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 404: return "Not Found";
-    default: return "Status";
-    }
-}
-
 SocketHandle boundSocket(int& port) {
     SocketHandle s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-#ifdef _WIN32
-    if (s == INVALID_SOCKET) return s;
-#else
-    if (s < 0) return s;
-#endif
+    if (s == kNoSocket) return s;
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -85,11 +68,7 @@ SocketHandle boundSocket(int& port) {
     if (::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         closeSocket(s);
-#ifdef _WIN32
-        return INVALID_SOCKET;
-#else
-        return -1;
-#endif
+        return kNoSocket;
     }
     port = ntohs(address.sin_port);
     return s;
@@ -100,11 +79,7 @@ SocketHandle boundSocket(int& port) {
 WebServer::WebServer() {
     ensureSockets();
     SocketHandle s = boundSocket(port_);
-#ifdef _WIN32
-    if (s == INVALID_SOCKET) return;
-#else
-    if (s < 0) return;
-#endif
+    if (s == kNoSocket) return;
     if (::listen(s, 16) != 0) {
         closeSocket(s);
         return;
@@ -140,11 +115,7 @@ void WebServer::acceptLoop() {
     while (!stop_) {
         if (!readable(listener, 50)) continue;
         SocketHandle client = ::accept(listener, nullptr, nullptr);
-#ifdef _WIN32
-        if (client == INVALID_SOCKET) continue;
-#else
-        if (client < 0) continue;
-#endif
+        if (client == kNoSocket) continue;
         clients_.emplace_back([this, client] { answer(static_cast<long long>(client)); });
     }
 }
@@ -172,12 +143,10 @@ void WebServer::answer(long long handle) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         auto found = routes_.find(path);
-        if (found != routes_.end())
-            response = found->second;
-        else
-            response = CannedResponse{404, "Content-Type: text/plain\r\n", "no such page\n"};
+        response = found != routes_.end() ? found->second
+                                          : CannedResponse{404, "Content-Type: text/plain\r\n", "no such page\n"};
     }
-    std::string head = "HTTP/1.1 " + std::to_string(response.status) + " " + reason(response.status) + "\r\n";
+    std::string head = "HTTP/1.1 " + std::to_string(response.status) + (response.status == 200 ? " OK\r\n" : " Status\r\n");
     head += response.headers;
     if (response.sendLength) head += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";
@@ -189,11 +158,7 @@ void WebServer::answer(long long handle) {
         std::unique_lock<std::mutex> lock(mutex_);
         stopped_.wait_for(lock, std::chrono::seconds(60), [this] { return stop_.load(); });
     }
-#ifdef _WIN32
-    shutdown(client, SD_SEND);
-#else
-    shutdown(client, SHUT_WR);
-#endif
+    shutdown(client, kShutSend);
     closeSocket(client);
 }
 
