@@ -4,46 +4,31 @@
 #include <vector>
 
 #include "engine/extract.h"
+#include "engine/lexicon_set.h"
 #include "engine/sentences.h"
 
 namespace vokan {
 namespace {
 
-// Dictionaries in memory, answering the way the real lexicon promises.
-class MemoryLexicon : public Lexicon {
+// The real dictionary set over a UTF-8 dictionary held in memory, counting its look-ups.
+class CountingLexicon : public Lexicon {
 public:
-    MemoryLexicon(std::initializer_list<LexiconEntry> entries) : entries_(entries) {}
-    std::optional<LexiconEntry> find(std::string_view key) const override {
-        ++finds;
-        const LexiconEntry* match = nullptr;
-        for (const LexiconEntry& entry : entries_) {
-            if (entry.headword == key) return entry;
-            if (!match && asciiLower(entry.headword) == asciiLower(key)) match = &entry;
-        }
-        return match ? std::optional<LexiconEntry>(*match) : std::nullopt;
-    }
-    bool hasPrefix(std::string_view prefix) const override {
-        for (const LexiconEntry& entry : entries_) {
-            if (asciiLower(entry.headword).rfind(asciiLower(prefix), 0) == 0) return true;
-        }
-        return false;
-    }
+    explicit CountingLexicon(const std::string& bytes) { set_.addBytes(bytes, true); }
+    std::optional<LexiconEntry> find(std::string_view key) const override { ++finds; return set_.find(key); }
+    bool hasPrefix(std::string_view prefix) const override { return set_.hasPrefix(prefix); }
     mutable size_t finds = 0;
 
 private:
-    std::vector<LexiconEntry> entries_;
+    LexiconSet set_;
 };
 
-const MemoryLexicon& lexicon() {
-    static const MemoryLexicon kLexicon{
-        {"take", "取る"},          {"take care of", "世話をする"}, {"care", "世話"},
-        {"take care", "気をつける"}, {"of", "の"},                 {"run", "走る"},
-        {"Polish", "ポーランドの"}, {"polish", "磨く"},            {"go", "行く"},
-        {"child", "子供"},          {"the", "その"},              {"book", "本"},
-        {"a", "一つの"},            {"look up", "調べる"},        {"up", "上へ"},
-        {"look", "見る"},           {"long", "とても長い意味の説明文です"},
-        {"ok", "ｵｰｹｰ"},            {"care for", "好む"},
-    };
+const Lexicon& lexicon() {
+    static const std::string kBytes =
+        "\xEF\xBB\xBFtake /// 取る\ntake care of /// 世話をする\ncare /// 世話\ntake care /// 気をつける\n"
+        "of /// の\nrun /// 走る\nPolish /// ポーランドの\npolish /// 磨く\ngo /// 行く\nchild /// 子供\n"
+        "the /// その\nbook /// 本\na /// 一つの\nlook up /// 調べる\nup /// 上へ\nlook /// 見る\n"
+        "care for /// 好む\n";
+    static const CountingLexicon kLexicon(kBytes);
     return kLexicon;
 }
 
@@ -103,13 +88,9 @@ TEST(Extract, ExactCaseWinsAndUnknownWords) {
     EXPECT_EQ(got[1].headword, "book");
 }
 
-TEST(Extract, InputFormsOnlyAndIgnoreList) {
+// -N, -l and -L are the program-level runs'.
+TEST(Extract, IgnoreListByHeadwordOrWrittenForm) {
     ExtractOptions options;
-    options.inputFormsOnly = true;
-    EXPECT_EQ(rows({"Children went running to the book"}, options, standardLists()),
-              (std::vector<Row>{{"the", 1, "the"}, {"book", 1, "book"}}));
-
-    options = ExtractOptions();
     WordLists lists = standardLists();
     lists.ignore = IgnoreList();
     lists.ignore->add("THE");
@@ -117,21 +98,6 @@ TEST(Extract, InputFormsOnlyAndIgnoreList) {
     lists.ignore->add("children"); // ignored as the word written
     EXPECT_EQ(rows({"The children were running to a book"}, options, lists),
               (std::vector<Row>{{"a", 1, "a"}, {"book", 1, "book"}}));
-}
-
-TEST(Extract, ShortAndLongLimits) {
-    ExtractOptions options;
-    options.shortestExcluded = 2;  // "a", "go", "ok" left out
-    options.longestMeaning = 10;   // "long" (26 half-width) left out; "ｵｰｹｰ" is 4
-    EXPECT_EQ(rows({"a long book went ok"}, options, standardLists()),
-              (std::vector<Row>{{"book", 1, "book"}}));
-    options.shortestExcluded = 0;
-    EXPECT_EQ(rows({"a long book ok"}, options),
-              (std::vector<Row>{{"a", 1, "a"}, {"book", 1, "book"}, {"ok", 1, "ok"}}));
-    options.longestMeaning = 0;  // no limit
-    EXPECT_EQ(rows({"long"}, options).size(), 1u);
-    EXPECT_EQ(halfWidthLength("ab\u8868\uFF71"), 5u);
-    EXPECT_EQ(characterCount("\u8868x"), 2u);
 }
 
 TEST(Extract, Idioms) {
@@ -161,7 +127,8 @@ TEST(Extract, Idioms) {
 }
 
 TEST(Extract, WordsAreLookedUpOncePerSpelling) {
-    MemoryLexicon small{{"book", "本"}};
+    const std::string bytes = "book /// x\n";
+    CountingLexicon small(bytes);
     std::vector<std::string> sentences(1000, "books books unknownword");
     const auto entries = extractEntries(sentences, small, {}, ExtractOptions());
     ASSERT_EQ(entries.size(), 1u);
