@@ -123,18 +123,15 @@ TEST_P(DictionarySearch, AgreesWithAPlainScan) {
     }
 }
 
+std::string searchName(const ::testing::TestParamInfo<Search>& info) {
+    const char* names[] = {"InPlace", "InPlaceTinyBlocks", "InPlaceOneByteBlocks", "Indexed"};
+    return names[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Ways, DictionarySearch,
                          ::testing::Values(Search::InPlace, Search::InPlaceTinyBlocks,
                                            Search::InPlaceOneByteBlocks, Search::Indexed),
-                         [](const ::testing::TestParamInfo<Search>& info) {
-                             switch (info.param) {
-                                 case Search::InPlace: return "InPlace";
-                                 case Search::InPlaceTinyBlocks: return "InPlaceTinyBlocks";
-                                 case Search::InPlaceOneByteBlocks: return "InPlaceOneByteBlocks";
-                                 case Search::Indexed: break;
-                             }
-                             return "Indexed";
-                         });
+                         searchName);
 
 TEST(DictionaryLines, SplitAtTheFirstSeparatorAndTrim) {
     auto parts = splitDictionaryLine("  a /// b ///  c  ");
