@@ -10,6 +10,7 @@
 #include "ui/win32/resource.h"
 #include "ui/win32/win32_form.h"
 #include "win32/support/program_controls.h"
+#include "win32/support/scratch_dir.h"
 
 namespace vokanti::testing {
 namespace {
@@ -38,18 +39,14 @@ public:
         SendMessageA(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         if (start != 0 || end != static_cast<DWORD>(GetWindowTextLengthA(focus))) return 0;
         // A combo box gives the focus to its edit field.
-        char name[32] = {};
-        GetClassNameA(GetParent(focus), name, sizeof name);
-        return GetDlgCtrlID(lstrcmpiA(name, "ComboBox") == 0 ? GetParent(focus) : focus);
+        return GetDlgCtrlID(lstrcmpiA(classOf(GetParent(focus)).c_str(), "ComboBox") == 0 ? GetParent(focus) : focus);
     }
 
     // Read in wide characters (the version 6 controls overrun a fixed buffer with the ANSI
     // messages) and converted to the ANSI code page, as the user sees them.
     Entries entries(int id) override {
         HWND control = GetDlgItem(window_, id);
-        char name[32] = {};
-        GetClassNameA(control, name, sizeof name);
-        const bool combo = lstrcmpiA(name, "ComboBox") == 0;
+        const bool combo = lstrcmpiA(classOf(control).c_str(), "ComboBox") == 0;
         const UINT count = combo ? CB_GETCOUNT : LB_GETCOUNT;
         const UINT length = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
         const UINT text = combo ? CB_GETLBTEXT : LB_GETTEXT;

@@ -16,12 +16,6 @@
 namespace vokanti::testing {
 namespace {
 
-std::string textOf(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 class PromptsTest : public ::testing::Test {
 protected:
     PromptsTest() { prompts.setMainWindow(mainWindow); }

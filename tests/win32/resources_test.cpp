@@ -35,8 +35,7 @@ const std::vector<Template>& templates() {
     static const std::vector<Template> all = {
         {IDD_VOKANTI_DIALOG, VOKANTI_CAPTION, {395, 289}, {
             {IDC_INPUT, "ComboBox", "", kCombo}, {IDC_BROWSE_INPUT, "Button", "", kBitmapButton | WS_TABSTOP},
-            {IDC_OUTPUT, "ComboBox", "", kCombo},
-            {IDC_BROWSE_OUTPUT, "Button", "...", kBitmapButton | WS_TABSTOP},
+            {IDC_OUTPUT, "ComboBox", "", kCombo}, {IDC_BROWSE_OUTPUT, "Button", "...", kBitmapButton | WS_TABSTOP},
             {IDC_DICTIONARY, "ComboBox", "", kCombo}, {IDC_ADD_DICTIONARY, "Button", "", kBitmapButton},
             {IDC_REMOVE_DICTIONARY, "Button", "", kBitmapButton},
             {IDC_BROWSE_DICTIONARY, "Button", "...", kBitmapButton | WS_TABSTOP},
@@ -61,8 +60,7 @@ const std::vector<Template>& templates() {
             {kStatic, "Static", "出力ファイル", kLabel}, {kStatic, "Static", "文字以下の単語は抽出しない", kLabel},
             {kStatic, "Static", "問だけの問題集も併せて作成", kLabel | WS_TABSTOP},
             {kStatic, "Button", "入力ファイルの形式", kGroupBox | WS_GROUP}, {kStatic, "Static", "使用辞書リスト", kLabel},
-            {IDC_LIST_TABS, "SysTabControl32", "", 0},
-            {IDC_HISTORY_LIST, "ListBox", "", kList | LBS_WANTKEYBOARDINPUT},
+            {IDC_LIST_TABS, "SysTabControl32", "", 0}, {IDC_HISTORY_LIST, "ListBox", "", kList | LBS_WANTKEYBOARDINPUT},
             {IDC_FAVORITE_LIST, "ListBox", "", kList | LBS_WANTKEYBOARDINPUT},
             {IDC_FAVORITE_LOCATIONS, "ListBox", "", kList}, {IDC_OPEN_INPUT, "Button", "", kBitmapButton},
             {IDC_ADD_FAVORITE, "Button", "", kBitmapButton}, {IDC_OPEN_OUTPUT, "Button", "", kBitmapButton},
@@ -92,12 +90,6 @@ const std::vector<Template>& templates() {
 INT_PTR CALLBACK plainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 HINSTANCE module() { return GetModuleHandleA(nullptr); }
 
-std::string textOf(HWND window) {
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 TEST(DialogTemplates, WindowsFromTheTemplatesHoldEveryControlInTabOrder) {
     for (const Template& t : templates()) {
         SCOPED_TRACE(t.id);
@@ -118,10 +110,9 @@ TEST(DialogTemplates, WindowsFromTheTemplatesHoldEveryControlInTabOrder) {
             const Row& row = t.rows[index];
             SCOPED_TRACE(row.text + " " + std::to_string(row.id));
             EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, row.id & 0xFFFF);  // a plain template has 16-bit ids
-            char cls[64] = {};
-            GetClassNameA(child, cls, sizeof cls);
-            EXPECT_STRCASEEQ(cls, row.cls);
-            const bool icon = lstrcmpiA(cls, "Static") == 0 && (row.style & SS_TYPEMASK) == SS_ICON;
+            const std::string cls = classOf(child);
+            EXPECT_STRCASEEQ(cls.c_str(), row.cls);
+            const bool icon = lstrcmpiA(cls.c_str(), "Static") == 0 && (row.style & SS_TYPEMASK) == SS_ICON;
             EXPECT_EQ(icon ? "" : textOf(child), icon ? "" : row.text);
             const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
             EXPECT_EQ(style & (WS_TABSTOP | WS_GROUP | WS_VISIBLE),

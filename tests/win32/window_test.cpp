@@ -191,7 +191,7 @@ TEST_F(DialogWindowTest, AnErrorInAHandlerIsShownAndTheDialogGoesOn) {
     const SeenMessageBox box = answerer.result();
     ASSERT_TRUE(box.found);
     EXPECT_NE(box.text.find("probe failure"), std::string::npos) << box.text;
-    EXPECT_EQ(box.caption, "win32_tests");
+    EXPECT_EQ(box.caption, "win32_tests");  // the executable's name
     EXPECT_EQ(box.owner, window.created);
     EXPECT_TRUE(box.hasIcon);
 }
@@ -371,8 +371,8 @@ TEST_F(MainWindowTest, APressInAnOpenComboListClearsTheFavoritesSelection) {
 TEST(ListTabsLayout, ScalesWithTheDisplayAndKeepsTheListsInsideTheTabControl) {
     // Tabs 24 pixels high, a border of 2 around the rest.
     const auto display = [](const RECT& r) { return RECT{r.left + 2, r.top + 26, r.right - 2, r.bottom - 2}; };
-    // At 96 dpi, where the dialog was drawn for, the real window shows it. At 150 %, in a dialog whose font left less room than it was drawn for: the tab control
-    // stops short of the column on its right and of the bottom, the lists stay inside it.
+    // At 96 dpi the real window shows it. At 150 %, with less room than drawn for, the tab
+    // control stops short of the column on its right and of the bottom; the lists stay inside.
     const ListTabsLayout large = layoutListTabs(1.5, RECT{0, 0, 900, 500}, 250, display);
     const RECT largeTabs{15, 15, 235, 485};
     EXPECT_TRUE(EqualRect(&large.tabs, &largeTabs));

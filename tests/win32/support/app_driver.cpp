@@ -98,9 +98,7 @@ ShownBox AppDriver::waitForBox(const std::string& caption, DWORD timeoutMs) cons
     waitUntil(
         [&] {
             box.window = windowOf(process_.dwProcessId, [&](HWND window) {
-                char cls[16] = {};
-                GetClassNameA(window, cls, sizeof cls);
-                return window != main_ && std::string(cls) == "#32770" &&
+                return window != main_ && classOf(window) == "#32770" &&
                        (caption.empty() || windowText(window) == caption);
             });
             return box.window != nullptr;
@@ -118,7 +116,5 @@ bool AppDriver::answer(const ShownBox& box, int buttonId, DWORD timeoutMs) const
                  reinterpret_cast<LPARAM>(GetDlgItem(box.window, buttonId)));
     return waitUntil([&] { return !IsWindow(box.window); }, timeoutMs);
 }
-
-std::string AppDriver::text(int id) const { return windowText(control(id)); }
 
 }  // namespace vokanti::testing

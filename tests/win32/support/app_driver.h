@@ -81,8 +81,6 @@ public:
         PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
     }
     void command(int id) const { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-    // Edit text of a control (for a combo box, its edit field).
-    std::string text(int id) const;
     void setText(int id, const std::string& text) const {
         SendMessageA(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }

@@ -7,6 +7,16 @@
 
 namespace vokanti::testing {
 
+// A window's own text and its class name (of this process's windows).
+inline std::string textOf(HWND window) {
+    char text[4096] = {};
+    return GetWindowTextA(window, text, sizeof text), text;
+}
+inline std::string classOf(HWND window) {
+    char name[64] = {};
+    return GetClassNameA(window, name, sizeof name), name;
+}
+
 // A Unix path of the build tree (as CMake gives it) as a Windows path on Wine's Z: drive.
 inline std::string hostPath(const char* unixPath) {
     std::string path = std::string("Z:") + unixPath;
