@@ -178,14 +178,5 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
     EXPECT_TRUE(dlg.ended() && dlg.result() == kResultCancel);
 }
 
-TEST_F(DialogTest, StartUpStopsAtAMissingEngineBeforeAnyListFileIsTouched) {
-    std::filesystem::remove(dir.path() + "/vokan.exe");
-    writeFile("env/dict.txt", "C:/dic/a.txt\r\n");
-    EXPECT_TRUE(dlg.initDialog());
-    EXPECT_TRUE(dlg.ended());
-    EXPECT_FALSE(fileExists("env/in_history.txt") || fileExists("env/favorite.txt"));
-    EXPECT_EQ(form.entryCount(IDC_DICTIONARY), 0);
-}
-
 }  // namespace
 }  // namespace vokanti::testing

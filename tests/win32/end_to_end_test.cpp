@@ -65,11 +65,14 @@ TEST_F(EndToEnd, BatchStartRunsOneJobShowsItsResultAndEnds) {
         EXPECT_EQ(app.readFile("env\\in_history.txt"), lines);
     }
     EXPECT_EQ(app.readFile("env\\out_history.txt"), output + "\r\n" + output + "\r\n");
-    // Without the engine the program says so and ends; start-up goes no further.
+    // Without the engine the program says so and ends; start-up goes no further: no list
+    // file is read, written or created.
+    DeleteFileA(app.path("env\\favorite.txt").c_str());
     ASSERT_TRUE(DeleteFileA(app.path("vokan.exe").c_str()));
     app.start(app.path("in.txt"));
     EXPECT_EQ(resultAndEnd(app), forwardSlashes(app.dir()) + "vokan.exeが見つかりません．");
     EXPECT_EQ(app.readFile("env\\in_history.txt"), lines);
+    EXPECT_FALSE(app.fileExists("env\\favorite.txt"));
 }
 
 // The real engine beside the program, with the demo dictionary, the default env/ files and
