@@ -5,7 +5,6 @@
 
 #include "engine/extract.h"
 #include "engine/lexicon_set.h"
-#include "engine/sentences.h"
 
 namespace vokan {
 namespace {
@@ -134,21 +133,6 @@ TEST(Extract, WordsAreLookedUpOncePerSpelling) {
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].count, 2000);
     EXPECT_LT(small.finds, 50u);
-}
-
-TEST(Extract, FromDocumentBytes) {
-    SymbolTable symbols;
-    symbols.add("\u2019", "'");
-    const std::vector<std::string> sentences = documentSentences(
-        "<html><title>Books</title><p>The child\xE2\x80\x99s book.<p>Take care", InputKind::Auto,
-        "", symbols);
-    EXPECT_EQ(sentences, (std::vector<std::string>{"Books", "The child's book.", "Take care"}));
-    ExtractOptions options;
-    options.mode = ExtractMode::WordsAndIdioms;
-    EXPECT_EQ(rows(sentences, options),
-              (std::vector<Row>{{"book", 2, "Books"}, {"the", 1, "The"}, {"child", 1, "child's"},
-                                {"take care", 1, "Take care"}, {"take", 1, "Take"},
-                                {"care", 1, "care"}}));
 }
 
 }  // namespace
