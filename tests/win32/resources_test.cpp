@@ -117,7 +117,9 @@ TEST(DialogTemplates, WindowsFromTheTemplatesHoldEveryControlInTabOrder) {
             const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
             EXPECT_EQ(style & (WS_TABSTOP | WS_GROUP | WS_VISIBLE),
                       (row.style & (WS_TABSTOP | WS_GROUP)) | WS_VISIBLE);
-            if (strstr("Button ListBox Static", row.cls)) EXPECT_EQ(style & 0xFFFF, row.style & 0xFFFF);
+            if (strstr("Button ListBox Static", row.cls)) {
+                EXPECT_EQ(style & 0xFFFF, row.style & 0xFFFF);
+            }
             EXPECT_TRUE(!icon || SendMessageA(child, STM_GETICON, 0, 0) != 0);
             // Edits and list boxes draw their border as a client edge.
             EXPECT_TRUE(!(row.style & WS_BORDER) || (style & WS_BORDER) ||
