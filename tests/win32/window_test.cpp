@@ -298,7 +298,8 @@ TEST_F(MainWindowTest, StartUpAddsTheAboutEntryIconsPicturesTipsAndPlacesTheList
                   HWND tooltip = window.tooltip();
                   ASSERT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 15);
                   char tip[256] = {};
-                  TTTOOLINFOA tool{TTTOOLINFOA_V2_SIZE};
+                  TTTOOLINFOA tool{};
+                  tool.cbSize = TTTOOLINFOA_V2_SIZE;
                   tool.lpszText = tip;
                   SendMessageA(tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool));
                   EXPECT_EQ(tool.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), static_cast<UINT>(TTF_IDISHWND));
