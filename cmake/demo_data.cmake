@@ -89,7 +89,7 @@ add_custom_command(
           --usage-counts ${wordnet_usage_counts}
           --out ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
           --notice ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.COPYING.txt
-  DEPENDS ${demo_data_tools}/make_dictionary.py ${freedict_index} ${freedict_data}
+  DEPENDS ${demo_data_tools}/make_dictionary.py ${demo_data_tools}/demo_common.py ${freedict_index} ${freedict_data}
           ${VOKAN_FREEDICT_COPYRIGHT} ${wordnet_usage_counts}
   COMMENT "Making the demo dictionary dic/freedict-eng-jpn.txt"
   VERBATIM)
@@ -104,7 +104,7 @@ add_custom_command(
           --copyright ${VOKAN_WORDNET_COPYRIGHT}
           --out ${VOKAN_DIST_DIR}/env/replace.txt
           --notice ${VOKAN_DIST_DIR}/env/replace.COPYING.txt
-  DEPENDS ${demo_data_tools}/make_replace.py ${wordnet_lists} ${VOKAN_WORDNET_COPYRIGHT}
+  DEPENDS ${demo_data_tools}/make_replace.py ${demo_data_tools}/demo_common.py ${wordnet_lists} ${VOKAN_WORDNET_COPYRIGHT}
   COMMENT "Making env/replace.txt"
   VERBATIM)
 list(APPEND demo_data_outputs

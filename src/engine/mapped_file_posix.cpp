@@ -11,23 +11,6 @@
 
 namespace vokan {
 
-MappedFile::~MappedFile() { release(); }
-
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)),
-      handle_(std::exchange(other.handle_, nullptr)) {}
-
-MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
-    if (this != &other) {
-        release();
-        data_ = std::exchange(other.data_, nullptr);
-        size_ = std::exchange(other.size_, 0);
-        handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-}
-
 void MappedFile::release() {
     if (data_ != nullptr && size_ != 0) munmap(const_cast<void*>(data_), size_);
     data_ = nullptr;

@@ -16,6 +16,8 @@ import os
 import re
 import sys
 
+from demo_common import write_atomic
+
 B64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 
 # Senses kept per headword and terms kept per sense: the list shows a meaning on one line,
@@ -300,14 +302,6 @@ def write_notice(out_path, dict_name, info, copyright_path):
     ])
     # UTF-8 with a byte-order mark so that Windows editors show the Japanese title right.
     write_atomic(out_path, b"\xef\xbb\xbf" + text.replace("\n", "\r\n").encode("utf-8"))
-
-
-def write_atomic(path, data):
-    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
-    tmp = path + ".tmp"
-    with open(tmp, "wb") as f:
-        f.write(data)
-    os.replace(tmp, path)
 
 
 def main():

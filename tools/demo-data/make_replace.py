@@ -11,6 +11,8 @@ import os
 import re
 import sys
 
+from demo_common import write_atomic
+
 PARTS = ("noun", "verb", "adj", "adv")
 
 # Forms that are everyday English words in their own right, which the exception lists map
@@ -99,14 +101,6 @@ def write_notice(out_path, copyright_path):
     ] + body + [""])
     text = text.replace("\u00a9", "(C)")
     write_atomic(out_path, text.replace("\n", "\r\n").encode("ascii", errors="replace"))
-
-
-def write_atomic(path, data):
-    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
-    tmp = path + ".tmp"
-    with open(tmp, "wb") as f:
-        f.write(data)
-    os.replace(tmp, path)
 
 
 def main():

@@ -1,0 +1,11 @@
+"""What the demo-data converters share."""
+import os
+
+
+def write_atomic(path, data):
+    """Writes `data` to `path` through a temporary file, so a failed run leaves no half file."""
+    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+    tmp = path + ".tmp"
+    with open(tmp, "wb") as f:
+        f.write(data)
+    os.replace(tmp, path)
