@@ -43,7 +43,7 @@ TEST(WebUrl, EscapesWhatCannotBeSentAndKeepsTheRest) {
     EXPECT_EQ(urlForRequest("http://h/a b\tc"), "http://h/a%20b%09c");
     // UTF-8 of ü, then of 日.
     EXPECT_EQ(urlForRequest("http://h/\xC3\xBC/\xE6\x97\xA5"), "http://h/%C3%BC/%E6%97%A5");
-    EXPECT_EQ(urlForRequest("http://h/page#part 2"), "http://h/page");
+    EXPECT_EQ(urlForRequest("http://h/page#section 2"), "http://h/page");
     EXPECT_EQ(urlForRequest("http://h/\x7F"), "http://h/%7F");
     // Bytes that may not be sent are escaped even before the scheme's colon.
     EXPECT_EQ(urlForRequest("HT TP\x01://h"), "ht%20tp%01://h");
