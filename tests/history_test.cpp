@@ -91,34 +91,6 @@ TEST_F(HistoryTest, ClearingLeavesTwoEmptyHeldFilesAndEmptyListsButNotAnotherIns
     EXPECT_EQ(readFile("env/in_history.txt"), "x\r\n");
 }
 
-// A form whose font draws "W" four times as wide as any other byte.
-class ProportionalForm : public MemoryForm {
-public:
-    int textWidth(int, const std::string& text) const override {
-        return static_cast<int>(5 * text.size() + 15 * std::count(text.begin(), text.end(), 'W'));
-    }
-};
-
-TEST_F(HistoryTest, TheExtentFollowsTheFirstOfTheLongestEntriesInBytes) {
-    ProportionalForm proportional;
-    addMainDialogControls(proportional);
-    CVokantiDlg otherDialog(proportional, platform);
-    DialogAccess other(otherDialog);
-    // Shown newest first: iii, iiii, WWWW, WWW. The first of the longest is iiii.
-    writeFile("env/in_history.txt", "WWW\r\nWWWW\r\niiii\r\niii\r\n");
-    writeFile("env/favorite.txt", "abc\r\n\r\nソ表\r\n\r\n");  // a double-byte character counts two bytes
-    ASSERT_TRUE(other.resolveProgramDir());
-    other.loadHistories();
-    other.loadFavorites();
-    other.updateHorizontalExtent(IDC_HISTORY_LIST);
-    other.updateHorizontalExtent(IDC_FAVORITE_LIST);
-    EXPECT_EQ(proportional.horizontalExtent(IDC_HISTORY_LIST), 4 * 5 + 10);
-    EXPECT_EQ(proportional.horizontalExtent(IDC_FAVORITE_LIST), 4 * 5 + 10);
-    // A newer entry as long as the longest is now the first of them.
-    ASSERT_TRUE(other.recordInputHistory("WWWi"));
-    EXPECT_EQ(proportional.horizontalExtent(IDC_HISTORY_LIST), 3 * 20 + 5 + 10);
-}
-
 class JobTest : public HistoryTest {
 protected:
     void SetUp() override { start(); }

@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "core/control_ids.h"
@@ -73,30 +71,6 @@ TEST_F(EndToEnd, BatchStartRunsOneJobShowsItsResultAndEnds) {
     EXPECT_EQ(resultAndEnd(app), forwardSlashes(app.dir()) + "vokan.exeが見つかりません．");
     EXPECT_EQ(app.readFile("env\\in_history.txt"), lines);
     EXPECT_FALSE(app.fileExists("env\\favorite.txt"));
-}
-
-// The real engine beside the program, with the demo dictionary, the default env/ files and
-// the sample document: one batch start makes a csv whose lines carry Japanese meanings.
-TEST_F(EndToEnd, BatchStartWithTheRealEngineMakesACsvWithJapaneseMeanings) {
-    app.copyIn(hostPath(VOKAN_ENGINE_PATH), "vokan.exe");
-    for (const char* file : {"env\\dict.txt", "env\\ignore.txt", "env\\replace.txt", "env\\symbol.txt",
-                             "dic\\freedict-eng-jpn.txt", "sample\\sample.txt"}) {
-        app.copyIn(hostPath(VOKANTI_DIST_DIR) + "\\" + file, file);
-    }
-    WritePrivateProfileStringA("Vokanti", "vkndb5s", "0", "Vokanti.INI");
-    WritePrivateProfileStringA("Vokanti", "csv", "1", "Vokanti.INI");
-    char desktop[MAX_PATH] = {};
-    ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE));
-    const std::string csv = std::string(desktop) + "\\sample.csv";
-    DeleteFileA(csv.c_str());
-    app.start(app.path("sample\\sample.txt"));
-    EXPECT_EQ(resultAndEnd(app), "ファイル作成に成功しました！");
-    std::ifstream in(csv, std::ios::binary);
-    const std::string lines((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(lines.rfind("word,meaning,count,example\r\n", 0), 0u);
-    EXPECT_NE(lines.find("\r\ngarden,\""), std::string::npos);
-    EXPECT_NE(lines.find("庭"), std::string::npos);  // a meaning from the demo dictionary
-    DeleteFileA(csv.c_str());
 }
 
 TEST_F(EndToEnd, ASecondInstanceStartsEmptyLosesNoLineAndTwoArgumentsRunNoJob) {
@@ -172,29 +146,6 @@ TEST_F(EndToEnd, DeleteAsksOnlyAfterAClickOnAFavorite) {
     app.key(app.control(IDC_IGNORE_LONG), VK_DELETE);
     EXPECT_TRUE(app.noBoxWithin(500));
     EXPECT_EQ(app.readFile("env\\favorite.txt"), favorites);
-}
-
-TEST_F(EndToEnd, RefreshFromTheContextMenuReloadsFavoritesEditedFromOutside) {
-    app.writeFile("env\\favorite.txt", "Times\r\nC:/news/times.html\r\n");
-    startAndWait();
-    ASSERT_EQ(count(app, IDC_FAVORITE_LIST), 1);
-    // Edited from outside, with a later stamp.
-    app.writeFile("env\\favorite.txt", "A\r\na\r\nB\r\nb\r\n");
-    HANDLE file = CreateFileA(app.path("env\\favorite.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    SYSTEMTIME when{2030, 1, 0, 1, 0, 0, 0, 0};
-    FILETIME stamp;
-    SystemTimeToFileTime(&when, &stamp);
-    SetFileTime(file, nullptr, nullptr, &stamp);
-    CloseHandle(file);
-    RECT rect;
-    GetWindowRect(app.control(IDC_FAVORITE_LIST), &rect);
-    PostMessageA(app.mainWindow(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(app.control(IDC_FAVORITE_LIST)),
-                 MAKELPARAM(rect.left + 5, rect.top + 5));
-    // The menu's own loop takes the mnemonic of "最新の情報に更新(&U)".
-    ASSERT_TRUE(waitUntil([&] { return FindWindowA("#32768", nullptr) != nullptr; }));
-    PostMessageA(app.mainWindow(), WM_CHAR, 'u', 1);
-    EXPECT_TRUE(waitUntil([&] { return count(app, IDC_FAVORITE_LIST) == 2; }));
 }
 
 TEST_F(EndToEnd, TheAboutBoxComesFromTheSystemMenuAndTheHelpMenuOwnedByTheMainWindow) {

@@ -1,4 +1,4 @@
-// The Win32 platform services on Wine's real files, processes, profile and shell: files
+// The Win32 platform services on Wine's real files, processes and profile: files
 // shared with nobody and replaced in one step, favorites rewritten through them, profile
 // integers read as the platform reads them, the engine run and waited for.
 #include <windows.h>
@@ -10,12 +10,10 @@
 #include <thread>
 
 #include "core/integer_text.h"
-#include "core/paths.h"
 #include "lists/favorites.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/process_services_win32.h"
 #include "platform/win32/profile_store_win32.h"
-#include "platform/win32/shell_services_win32.h"
 #include "win32/support/app_driver.h"
 
 namespace vokanti::testing {
@@ -146,14 +144,6 @@ TEST(ProfileStoreWin32, ValuesReadBackAndHandEditedOnesAreReadAsThePlatformReads
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, MAX_PATH);
     EXPECT_TRUE(DeleteFileA((std::string(windows) + "\\" + name).c_str()));
-}
-
-TEST(ShellServicesWin32, AMissingFileIsNotOpenedAndTheDesktopIsTheUsers) {
-    ShellServicesWin32 shell;
-    EXPECT_LE(shell.open("C:\\no-such-folder\\missing-file.txt", "", ""), 32);
-    const auto desktop = shell.desktopDirectory();
-    ASSERT_TRUE(desktop.has_value());
-    EXPECT_TRUE(fileBaseName(*desktop) == "Desktop" && GetFileAttributesA(desktop->c_str()) != INVALID_FILE_ATTRIBUTES);
 }
 
 class EngineRun : public ::testing::Test {

@@ -47,6 +47,11 @@ AppDriver::AppDriver() : AppDriver(std::make_shared<ScratchDir>()) {
     writeFile("env\\dict.txt", "");
 }
 
+AppDriver::AppDriver(const std::string& program) : program_(program) {
+    const size_t slash = program.find_last_of("\\/");
+    dir_ = slash == std::string::npos ? ".\\" : program.substr(0, slash + 1);
+}
+
 std::unique_ptr<AppDriver> AppDriver::secondInstance() const {
     return std::unique_ptr<AppDriver>(new AppDriver(directory_));
 }
@@ -65,7 +70,7 @@ void AppDriver::endProgram() {
 
 void AppDriver::start(const std::string& arguments) {
     endProgram();
-    std::string commandLine = "\"" + path("Vokanti.exe") + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::string commandLine = "\"" + program_ + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &startup,
@@ -101,7 +106,7 @@ ShownBox AppDriver::waitForBox(const std::string& caption, DWORD timeoutMs) cons
                 return window != main_ && classOf(window) == "#32770" &&
                        (caption.empty() || windowText(window) == caption);
             });
-            return box.window != nullptr;
+            return box.window != nullptr || !running();
         },
         timeoutMs);
     if (!box) return box;

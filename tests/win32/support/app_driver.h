@@ -1,6 +1,7 @@
 #pragma once
 // Drives a real Vokanti.exe the way a user does, from a test running under Wine: a temporary
-// program directory with the program, the stand-in engine and env/ files; the main window
+// program directory with the program, the stand-in engine and env/ files (or a program already
+// installed somewhere, as the package test has it); the main window
 // found by the child's process id; clicks, keys and commands posted to its controls; message
 // boxes found, read and answered. Every wait is bounded.
 #include <windows.h>
@@ -24,6 +25,9 @@ public:
     // A program directory of its own with Vokanti.exe, the stand-in vokan.exe and an env/
     // folder with an empty dict.txt.
     AppDriver();
+    // A driver for the program at `program`, in its own folder; the file helpers below are
+    // for a temporary program directory only.
+    explicit AppDriver(const std::string& program);
     ~AppDriver() { endProgram(); }  // the directory goes with the last driver sharing it
     AppDriver(const AppDriver&) = delete;
     AppDriver& operator=(const AppDriver&) = delete;
@@ -36,12 +40,6 @@ public:
     void writeFile(const std::string& relative, const std::string& content) const { directory_->write(relative, content); }
     std::string readFile(const std::string& relative) const { return directory_->read(relative); }
     bool fileExists(const std::string& relative) const { return directory_->exists(relative); }
-    // Copies a file of the build tree into the program directory, making its folder.
-    void copyIn(const std::string& source, const std::string& relative) const {
-        const size_t slash = relative.rfind('\\');
-        if (slash != std::string::npos) directory_->makeDir(relative.substr(0, slash));
-        directory_->copyIn(source, relative);
-    }
     // The engine's exit code for the next runs, and the command line it received last.
     void setEngineExitCode(unsigned long code) const { writeFile("vokan-exitcode.txt", std::to_string(code)); }
     std::string engineCommandLine() const { return readFile("vokan-cmdline.txt"); }
@@ -58,7 +56,7 @@ public:
     bool running() const { return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 
     // Waits for a dialog of the program other than the main window with the given caption
-    // (any when empty).
+    // (any when empty); gives up at once when the program has ended.
     ShownBox waitForBox(const std::string& caption = "", DWORD timeoutMs = 20000) const;
     // True when no box appears within `ms` after everything already posted is processed.
     bool noBoxWithin(DWORD ms) const { return sync(), !waitForBox("", ms); }
@@ -87,11 +85,11 @@ public:
 
 private:
     explicit AppDriver(std::shared_ptr<ScratchDir> directory)
-        : directory_(std::move(directory)), dir_(directory_->path() + "\\") {}
+        : directory_(std::move(directory)), dir_(directory_->path() + "\\"), program_(dir_ + "Vokanti.exe") {}
     void endProgram();  // if it still runs
 
     std::shared_ptr<ScratchDir> directory_;
-    std::string dir_;
+    std::string dir_, program_;
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
 };
