@@ -13,7 +13,6 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -34,6 +33,66 @@ inline std::string readFile(const fs::path& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// Runs `exe` with `args` in `cwd`, its output and error output into `errPath`, and waits for
+// its exit code.
+#ifdef _WIN32
+
+inline int runProgram(const fs::path& exe, const std::vector<std::string>& args, const fs::path& cwd,
+                      const fs::path& errPath) {
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+    for (const std::string& a : args) commandLine += L" \"" + fs::u8path(a).wstring() + L"\"";
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE err = CreateFileW(errPath.wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    si.hStdOutput = err;
+    si.hStdError = err;
+    PROCESS_INFORMATION pi{};
+    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        cwd.wstring().c_str(), &si, &pi);
+    CloseHandle(err);
+    if (!started) {
+        ADD_FAILURE() << "cannot start " << exe;
+        return -1;
+    }
+    if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0) {
+        TerminateProcess(pi.hProcess, 99);
+        ADD_FAILURE() << "vokan did not end within 60 s";
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return static_cast<int>(code);
+}
+
+#else
+
+inline int runProgram(const fs::path& exe, const std::vector<std::string>& args, const fs::path& cwd,
+                      const fs::path& errPath) {
+    std::vector<const char*> argv{exe.c_str()};
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        int fd = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0 || dup2(fd, 2) < 0 || dup2(fd, 1) < 0 || chdir(cwd.c_str()) != 0) _exit(98);
+        execv(argv[0], const_cast<char* const*>(argv.data()));
+        _exit(97);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid) {
+        ADD_FAILURE() << "cannot run " << exe;
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+#endif
+
 struct RunResult {
     int exitCode = -1;
     std::string stderrText;
@@ -44,10 +103,7 @@ class ProgramDir {
 public:
     ProgramDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("vokan-") + info->test_suite_name() + "-" + info->name();
-        for (char& c : name)
-            if (c == '/') c = '_';
-        root_ = fs::temp_directory_path() / name;
+        root_ = fs::temp_directory_path() / (std::string("vokan-") + info->test_suite_name() + "-" + info->name());
         fs::remove_all(root_);
         fs::create_directories(root_ / "env");
         fs::create_directories(root_ / "work");
@@ -76,88 +132,18 @@ public:
                   "cat /// \x94\x4C\r\ndog /// \x8C\xA2\r\ngo /// \x8D\x73\x82\xAD\r\n");
     }
 
-    // Runs vokan with `args` in work(). `addressSpace` (bytes, POSIX only) caps the memory the
-    // run may use; 0 leaves it free.
-    RunResult run(const std::vector<std::string>& args, unsigned long long addressSpace = 0) const;
+    // Runs vokan with `args` in work().
+    RunResult run(const std::vector<std::string>& args) const {
+        const fs::path errPath = root_ / "stderr.txt";
+        // A braced list is evaluated in order: the run, then its error output.
+        RunResult result{runProgram(exe_, args, work(), errPath), readFile(errPath)};
+        fs::remove(errPath);
+        return result;
+    }
 
 private:
     fs::path root_;
     fs::path exe_;
 };
-
-#ifdef _WIN32
-
-inline RunResult ProgramDir::run(const std::vector<std::string>& args, unsigned long long) const {
-    RunResult result;
-    std::wstring commandLine = L"\"" + exe_.wstring() + L"\"";
-    for (const std::string& a : args) commandLine += L" \"" + fs::u8path(a).wstring() + L"\"";
-    const fs::path errPath = root_ / "stderr.txt";
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE err = CreateFileW(errPath.wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    si.hStdOutput = err;
-    si.hStdError = err;
-    PROCESS_INFORMATION pi{};
-    std::wstring cwd = work().wstring();
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                        cwd.c_str(), &si, &pi)) {
-        CloseHandle(err);
-        ADD_FAILURE() << "cannot start " << exe_;
-        return result;
-    }
-    CloseHandle(err);
-    if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0) {
-        TerminateProcess(pi.hProcess, 99);
-        ADD_FAILURE() << "vokan did not end within 60 s";
-    }
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    result.exitCode = static_cast<int>(code);
-    result.stderrText = readFile(errPath);
-    fs::remove(errPath);
-    return result;
-}
-
-#else
-
-inline RunResult ProgramDir::run(const std::vector<std::string>& args,
-                                 unsigned long long addressSpace) const {
-    RunResult result;
-    const fs::path errPath = root_ / "stderr.txt";
-    std::vector<std::string> argv{exe_.string()};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> raw;
-    for (std::string& a : argv) raw.push_back(a.data());
-    raw.push_back(nullptr);
-    const std::string cwd = work().string();
-    pid_t pid = fork();
-    if (pid == 0) {
-        int fd = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0 || dup2(fd, 2) < 0 || dup2(fd, 1) < 0 || chdir(cwd.c_str()) != 0) _exit(98);
-        if (addressSpace != 0) {
-            struct rlimit limit{static_cast<rlim_t>(addressSpace), static_cast<rlim_t>(addressSpace)};
-            if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(96);
-        }
-        execv(raw[0], raw.data());
-        _exit(97);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid) {
-        ADD_FAILURE() << "cannot run " << exe_;
-        return result;
-    }
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.stderrText = readFile(errPath);
-    fs::remove(errPath);
-    return result;
-}
-
-#endif
 
 }  // namespace vokan::test

@@ -26,16 +26,18 @@ using Strings = std::vector<std::string>;
 // How a test dictionary is searched: in place with the block table at its usual size, in
 // place with tiny blocks (so lines, duplicates and junk straddle many block edges), or
 // through the index.
-enum class Search { InPlace, InPlaceTinyBlocks, InPlaceOneByteBlocks, Indexed };
+struct Search {
+    const char* name;
+    std::size_t blockSize;
+    bool indexed;
+};
+std::ostream& operator<<(std::ostream& os, const Search& search) { return os << search.name; }
 
 class DictionarySearch : public ::testing::TestWithParam<Search> {
 protected:
     Dictionary open(std::string_view bytes) {
-        const Search how = GetParam();
-        Dictionary d(bytes, how == Search::InPlaceTinyBlocks      ? 24
-                            : how == Search::InPlaceOneByteBlocks ? 1
-                                                                  : Dictionary::kBlockSize);
-        if (how == Search::Indexed) d.buildIndex();
+        Dictionary d(bytes, GetParam().blockSize);
+        if (GetParam().indexed) d.buildIndex();
         return d;
     }
 };
@@ -55,28 +57,17 @@ TEST_P(DictionarySearch, FindsFirstLastDuplicatesAndSkipsNonEntries) {
         "going /// g3\n"
         "zoo /// z1";
     Dictionary d = open(text);
-    EXPECT_EQ(meaningsOf(d, "abandon"), Strings{"a1"});
-    EXPECT_EQ(meaningsOf(d, "ABLE"), (Strings{"a2", "a3", "a4"}));
-    EXPECT_EQ(meaningsOf(d, "go"), Strings{"g1"});
-    EXPECT_EQ(meaningsOf(d, "go on"), Strings{"g2"});
-    EXPECT_EQ(meaningsOf(d, "zoo"), Strings{"z1"});
-    EXPECT_TRUE(meaningsOf(d, "aardvark").empty());
-    EXPECT_TRUE(meaningsOf(d, "zzz").empty());
-    EXPECT_TRUE(meaningsOf(d, "goi").empty());
-    EXPECT_TRUE(meaningsOf(d, "no separator here").empty());
-    EXPECT_TRUE(d.hasPrefix("go o"));
-    EXPECT_TRUE(d.hasPrefix("GOI"));
-    EXPECT_TRUE(d.hasPrefix("zoo"));
-    EXPECT_FALSE(d.hasPrefix("zoom"));
-    EXPECT_FALSE(d.hasPrefix("b"));
+    const std::pair<const char*, Strings> finds[] = {
+        {"abandon", {"a1"}}, {"ABLE", {"a2", "a3", "a4"}}, {"go", {"g1"}}, {"go on", {"g2"}}, {"zoo", {"z1"}},
+        {"aardvark", {}}, {"zzz", {}}, {"goi", {}}, {"no separator here", {}},
+    };
+    for (const auto& [key, meanings] : finds) EXPECT_EQ(meaningsOf(d, key), meanings) << key;
+    for (const char* prefix : {"go o", "GOI", "zoo"}) EXPECT_TRUE(d.hasPrefix(prefix)) << prefix;
+    for (const char* prefix : {"zoom", "b"}) EXPECT_FALSE(d.hasPrefix(prefix)) << prefix;
 }
 
-TEST_P(DictionarySearch, CrLfBomAndEmptyFiles) {
-    Dictionary crlf = open("cat /// neko\r\ndog /// inu\r\n");
-    EXPECT_EQ(meaningsOf(crlf, "cat"), Strings{"neko"});
-    EXPECT_EQ(meaningsOf(crlf, "dog"), Strings{"inu"});
-    EXPECT_FALSE(crlf.isUtf8());
-
+// CR LF line ends are the random dictionaries'.
+TEST_P(DictionarySearch, BomAndEmptyFiles) {
     const std::string bom = "\xEF\xBB\xBF" "apple /// \xE3\x82\x8A\xE3\x82\x93\xE3\x81\x94\r\n";
     Dictionary utf8 = open(bom);
     EXPECT_TRUE(utf8.isUtf8());
@@ -95,14 +86,10 @@ TEST_P(DictionarySearch, CrLfBomAndEmptyFiles) {
 TEST_P(DictionarySearch, AgreesWithAPlainScan) {
     std::mt19937 rng(12345);
     for (int round = 0; round < 30; ++round) {
-        std::vector<std::string> words;
-        const int count = 1 + static_cast<int>(rng() % 60);
-        for (int i = 0; i < count; ++i) {
-            std::string w;
-            const int length = 1 + static_cast<int>(rng() % 4);
-            for (int k = 0; k < length; ++k) w += "abAB -"[rng() % 6];
+        std::vector<std::string> words(1 + rng() % 60);
+        for (std::string& w : words) {
+            for (std::size_t k = 0, length = 1 + rng() % 4; k < length; ++k) w += "abAB -"[rng() % 6];
             if (w.front() == ' ' || w.back() == ' ') w = "x" + w + "y";
-            words.push_back(w);
         }
         std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
             return compareHeadwords(a, b, true) < 0;
@@ -123,26 +110,22 @@ TEST_P(DictionarySearch, AgreesWithAPlainScan) {
     }
 }
 
-std::string searchName(const ::testing::TestParamInfo<Search>& info) {
-    const char* names[] = {"InPlace", "InPlaceTinyBlocks", "InPlaceOneByteBlocks", "Indexed"};
-    return names[static_cast<int>(info.param)];
-}
-
 INSTANTIATE_TEST_SUITE_P(Ways, DictionarySearch,
-                         ::testing::Values(Search::InPlace, Search::InPlaceTinyBlocks,
-                                           Search::InPlaceOneByteBlocks, Search::Indexed),
-                         searchName);
+                         ::testing::Values(Search{"InPlace", Dictionary::kBlockSize, false},
+                                           Search{"InPlaceTinyBlocks", 24, false},
+                                           Search{"InPlaceOneByteBlocks", 1, false},
+                                           Search{"Indexed", Dictionary::kBlockSize, true}),
+                         ::testing::PrintToStringParamName());
 
-TEST(DictionaryLines, SplitAtTheFirstSeparatorAndTrim) {
+TEST(DictionaryLines, SplitCrOnlyAndFolding) {
+    // A line splits at the first separator, both parts trimmed.
     auto parts = splitDictionaryLine("  a /// b ///  c  ");
     ASSERT_TRUE(parts);
     EXPECT_EQ(parts->headword, "a");
     EXPECT_EQ(parts->meaning, "b ///  c");
     EXPECT_FALSE(splitDictionaryLine("a///b"));
     EXPECT_FALSE(splitDictionaryLine(" ///  b"));
-}
 
-TEST(DictionaryLines, CrOnlyLineEndsAreRecognisedEarly) {
     EXPECT_TRUE(hasCrOnlyLineEnds("a /// b\rc /// d\r"));
     EXPECT_FALSE(hasCrOnlyLineEnds("a /// b\r\nc /// d\r\n"));
     EXPECT_FALSE(hasCrOnlyLineEnds("a /// b"));
@@ -153,13 +136,10 @@ TEST(DictionaryLines, CrOnlyLineEndsAreRecognisedEarly) {
     big[69000] = '\r';
     EXPECT_FALSE(hasCrOnlyLineEnds(big));
     // A CR LF split at the edge of the probe is not a CR alone.
-    std::string edge(65535, 'x');
-    edge += "\r\nmore";
-    EXPECT_FALSE(hasCrOnlyLineEnds(edge));
-}
+    EXPECT_FALSE(hasCrOnlyLineEnds(std::string(65535, 'x') + "\r\nmore"));
 
-TEST(DictionaryFolding, ShiftJisSecondBytesAreNotLetters) {
-    // 0x82 0x60 is a full-width A, 0x82 0x41 a different character whose second byte is 'A'.
+    // Folding: 0x82 0x60 is a full-width A, 0x82 0x41 a different character whose second byte
+    // is 'A'.
     EXPECT_NE(compareHeadwords("\x82\x41", "\x82\x61", true), 0);
     EXPECT_EQ(compareHeadwords("\x82\x41", "\x82\x61", false), 0);
     EXPECT_EQ(compareHeadwords("Go On", "go on", true), 0);
@@ -168,35 +148,24 @@ TEST(DictionaryFolding, ShiftJisSecondBytesAreNotLetters) {
 
 TEST(LexiconSet, JoinsMeaningsAcrossFilesAndPrefersTheExactCase) {
     // Shift-JIS: "犬" is 0x8C 0xA2; UTF-8 with a BOM: "いぬ".
-    const std::string first = "Polish /// pol1\npolish /// \x8C\xA2\npolish /// shine\nrun /// r1\n";
-    const std::string second = "\xEF\xBB\xBFpolish /// \xE3\x81\x84\xE3\x81\xAC\nrun /// r2\n";
+    const std::string first = "Polish /// pol1\npolish /// \x8C\xA2\npolish /// shine\n";
+    const std::string second = "\xEF\xBB\xBFpolish /// \xE3\x81\x84\xE3\x81\xAC\n";
     LexiconSet set;
     set.addBytes(first, false);
     set.addBytes(second, true);
 
-    auto lower = set.find("polish");
-    ASSERT_TRUE(lower);
-    EXPECT_EQ(lower->headword, "polish");
-    EXPECT_EQ(lower->meaning, "\xE7\x8A\xAC / shine / \xE3\x81\x84\xE3\x81\xAC");
-
-    auto upper = set.find("Polish");
-    ASSERT_TRUE(upper);
-    EXPECT_EQ(upper->headword, "Polish");
-    EXPECT_EQ(upper->meaning, "pol1");
-
-    // No exact spelling: the first in dictionary order.
-    auto shouting = set.find("POLISH");
-    ASSERT_TRUE(shouting);
-    EXPECT_EQ(shouting->headword, "Polish");
-
-    EXPECT_EQ(set.find("run")->meaning, "r1 / r2");
-    EXPECT_FALSE(set.find("walk"));
-    EXPECT_FALSE(set.find(""));
-    // A key the Shift-JIS file cannot hold is simply not there.
-    EXPECT_FALSE(set.find("\xF0\x9F\x98\x80"));
-    EXPECT_TRUE(set.hasPrefix("pol"));
-    EXPECT_TRUE(set.hasPrefix("RU"));
-    EXPECT_FALSE(set.hasPrefix("runs"));
+    auto found = [&](const char* key) {
+        auto entry = set.find(key);
+        return entry ? entry->headword + ": " + entry->meaning : "<none>";
+    };
+    EXPECT_EQ(found("polish"), "polish: \xE7\x8A\xAC / shine / \xE3\x81\x84\xE3\x81\xAC");
+    EXPECT_EQ(found("Polish"), "Polish: pol1");
+    EXPECT_EQ(found("POLISH"), "Polish: pol1");  // no exact spelling: the first in dictionary order
+    EXPECT_EQ(found("walk"), "<none>");
+    EXPECT_EQ(found(""), "<none>");
+    EXPECT_EQ(found("\xF0\x9F\x98\x80"), "<none>");  // a key the Shift-JIS file cannot hold
+    EXPECT_TRUE(set.hasPrefix("POL"));
+    EXPECT_FALSE(set.hasPrefix("polishes"));
 }
 
 }  // namespace

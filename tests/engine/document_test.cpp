@@ -1,17 +1,71 @@
+// Documents to text: the converters between Shift-JIS, UTF-8, UTF-16 and Windows-1252, the
+// charset's detection, HTML's visible text and the splitting into sentences.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/document.h"
+#include "engine/encoding.h"
 #include "engine/sentences.h"
+#include "engine/unicode.h"
 
 namespace vokan {
 namespace {
 
 using Strings = std::vector<std::string>;
+const std::string kFffd = "\xEF\xBF\xBD";
 const std::string kSjisHyo = "\x95\x5C";  // 表
 const std::string kHyo = "\u8868";
+
+TEST(Encoding, ShiftJisRoundTripsJapaneseAndAscii) {
+    // 表 and ソ carry a backslash byte as their second byte; ～ ① 髙 are code page 932 only.
+    const std::pair<std::string, std::string> cases[] = {  // Shift-JIS, UTF-8
+        {"abc\\~", "abc\\~"},
+        {"\x95\x5C\x83\x5C", "\u8868\u30BD"},
+        {"\x81\x60\x87\x40\xFB\xFC", "\uFF5E\u2460\u9AD9"},
+        {"\xB1\xB2", "\uFF71\uFF72"},  // half-width katakana
+        {std::string("a\0b", 3), std::string("a\0b", 3)},
+    };
+    for (const auto& [sjis, utf8] : cases) {
+        EXPECT_EQ(shiftJisToUtf8(sjis), utf8) << utf8;
+        EXPECT_EQ(utf8ToShiftJis(utf8), sjis) << utf8;
+    }
+}
+
+// What cannot be converted is marked, and the rest comes through.
+TEST(Encoding, WhatCannotBeConvertedIsMarked) {
+    // Shift-JIS: a lead byte at the very end, a lead byte before a byte that cannot trail, and
+    // a byte that is never a character.
+    EXPECT_EQ(shiftJisToUtf8("ab\x82"), "ab" + kFffd);
+    EXPECT_EQ(shiftJisToUtf8("\x82 x"), kFffd + " x");
+    EXPECT_EQ(shiftJisToUtf8("x\xFFy"), "x" + kFffd + "y");
+    // UTF-8 that Shift-JIS cannot hold.
+    EXPECT_EQ(utf8ToShiftJis("caf\u00E9"), "caf?");
+    EXPECT_EQ(utf8ToShiftJis("\U0001F600!"), "?!");
+    EXPECT_EQ(utf8ToShiftJis("a\xC3"), "a?");          // cut short at the end
+    EXPECT_EQ(utf8ToShiftJis("\xED\xA0\x80z"), "???z");  // an encoded surrogate, byte by byte
+    // UTF-16 and Windows-1252.
+    EXPECT_EQ(utf16ToUtf8(std::string("A\0\x68\x88", 4), false), "A\u8868");
+    EXPECT_EQ(utf16ToUtf8(std::string("\xD8\x3D\xDE\x00", 4), true), "\U0001F600");
+    EXPECT_EQ(utf16ToUtf8(std::string("\x00\xD8" "A", 3), false), kFffd + kFffd);
+    EXPECT_EQ(windows1252ToUtf8("\x93q\x94 \xE9 \x81"), "\u201Cq\u201D \u00E9 " + kFffd);
+}
+
+// Bad bytes scattered through a large input must not stop or slow the conversion, and
+// characters at odd offsets come through whole wherever the conversion splits its work.
+TEST(Encoding, LargeInputConvertsWhole) {
+    std::string sjis = "a", utf8 = "a", back = "a";
+    for (int i = 0; i < 100000; ++i) {
+        const bool bad = i % 1000 == 0;
+        sjis += bad ? "\x95\x5C\xFF" : "\x95\x5C";
+        utf8 += bad ? "\u8868\uFFFD" : "\u8868";
+        back += bad ? "\x95\x5C?" : "\x95\x5C";
+    }
+    EXPECT_TRUE(shiftJisToUtf8(sjis) == utf8);
+    EXPECT_TRUE(utf8ToShiftJis(utf8) == back);
+}
 
 TEST(Charset, DetectionOrder) {
     const std::string sjisPage = "<html><head><meta charset=\"Shift_JIS\"></head><body>" +
@@ -41,34 +95,24 @@ TEST(Charset, DetectionOrder) {
         {kSjisHyo, false, "", Charset::ShiftJis},
         {"", false, "", Charset::Utf8},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(detectCharset(c.bytes, c.html, c.declared), c.expected) << c.bytes;
-    }
-    for (const char* name : {"sjis", " \"CP932\" ", "x-sjis", "windows-31j", "Shift-JIS"}) {
+    for (const auto& c : cases) EXPECT_EQ(detectCharset(c.bytes, c.html, c.declared), c.expected) << c.bytes;
+    // UTF-8 is guessed only when valid.
+    for (const char* valid : {"", "plain \u00E9 \u8868 \U0001F600"}) EXPECT_TRUE(isValidUtf8(valid)) << valid;
+    // Overlong, a surrogate, past U+10FFFF, cut short, and Shift-JIS.
+    for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "ok\xE3\x81", "\x95\x5C"})
+        EXPECT_FALSE(isValidUtf8(bad)) << bad;
+    auto named = [](const char* name) {
         Charset charset = Charset::Utf8;
-        EXPECT_TRUE(charsetFromName(name, charset)) << name;
-        EXPECT_EQ(charset, Charset::ShiftJis) << name;
-    }
-    Charset charset = Charset::Utf8;
-    EXPECT_TRUE(charsetFromName("US-ASCII", charset));
-    EXPECT_EQ(charset, Charset::Windows1252);
-    EXPECT_FALSE(charsetFromName("euc-kr", charset));
-}
-
-TEST(Charset, LooksLikeHtml) {
-    EXPECT_TRUE(looksLikeHtml("<!DOCTYPE html><title>x</title>"));
-    EXPECT_TRUE(looksLikeHtml("text <P>para"));
-    EXPECT_TRUE(looksLikeHtml("a<br/>b"));
-    EXPECT_TRUE(looksLikeHtml("<!-- note -->"));
-    EXPECT_FALSE(looksLikeHtml("if a < b and c > d, or x<y then"));
-    EXPECT_FALSE(looksLikeHtml("<unknown> tags and <3 hearts"));
-    EXPECT_FALSE(looksLikeHtml(""));
+        return charsetFromName(name, charset) ? std::optional<Charset>(charset) : std::nullopt;
+    };
+    for (const char* name : {"sjis", " \"CP932\" ", "x-sjis", "windows-31j", "Shift-JIS"})
+        EXPECT_EQ(named(name), Charset::ShiftJis) << name;
+    EXPECT_EQ(named("US-ASCII"), Charset::Windows1252);
+    EXPECT_EQ(named("euc-kr"), std::nullopt);
 }
 
 TEST(Html, VisibleTextOnly) {
-    const struct {
-        std::string html, text;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"<p>Hello <b>big</b>   world</p><p>Next</p>", "Hello big world\n\nNext"},
         {"<title>T</title><script>var a = '<p>no</p>';</script><style>p{}</style>Body",
          "T\n\nBody"},
@@ -88,7 +132,7 @@ TEST(Html, VisibleTextOnly) {
         {"", ""},
         {std::string("n\0ul", 4), "n ul"},
     };
-    for (const auto& c : cases) EXPECT_EQ(htmlToText(c.html), c.text) << c.html;
+    for (const auto& [html, text] : cases) EXPECT_EQ(htmlToText(html), text) << html;
 }
 
 TEST(Document, BytesToText) {
@@ -97,6 +141,11 @@ TEST(Document, BytesToText) {
               kHyo + " & x");
     EXPECT_EQ(documentText("caf\xE9", InputKind::Text, "iso-8859-1"), "caf\u00E9");
     EXPECT_EQ(documentText(std::string("\xFF\xFE<\0p\0>\0h\0i\0", 12), InputKind::Auto), "hi");
+    // Without -H or -T: HTML when it has tags.
+    for (const char* html : {"<!DOCTYPE html><title>x</title>", "text <P>para", "a<br/>b", "<!-- note -->"})
+        EXPECT_TRUE(looksLikeHtml(html)) << html;
+    for (const char* text : {"if a < b and c > d, or x<y then", "<unknown> tags and <3 hearts", ""})
+        EXPECT_FALSE(looksLikeHtml(text)) << text;
     // -T keeps tags as text; -H reads a page without tags as HTML.
     EXPECT_EQ(documentText("<p>x &amp;</p>", InputKind::Text), "<p>x &amp;</p>");
     EXPECT_EQ(documentText("a &amp; b", InputKind::Html), "a & b");
@@ -108,10 +157,7 @@ TEST(Document, BytesToText) {
 }
 
 TEST(Sentences, Splitting) {
-    const struct {
-        std::string text;
-        Strings sentences;
-    } cases[] = {
+    const std::pair<std::string, Strings> cases[] = {
         {"One. Two! Three? Four", {"One.", "Two!", "Three?", "Four"}},
         {"  Spaces\tand\n  lines   here. ", {"Spaces and lines here."}},
         {"Para one\n\nPara two\n \t\nthree", {"Para one", "Para two", "three"}},
@@ -125,15 +171,14 @@ TEST(Sentences, Splitting) {
         {"", {}},
         {" \n\n ", {}},
     };
-    for (const auto& c : cases) EXPECT_EQ(splitSentences(c.text), c.sentences) << c.text;
+    for (const auto& [text, sentences] : cases) EXPECT_EQ(splitSentences(text), sentences) << text;
 }
 
 TEST(Sentences, EndlessTextIsCutIntoBoundedPieces) {
     std::string text;
     while (text.size() < 10 * 1024 * 1024) text += "word and more words without end ";
-    const Strings pieces = splitSentences(text);
     size_t total = 0;
-    for (const std::string& piece : pieces) {
+    for (const std::string& piece : splitSentences(text)) {
         ASSERT_LE(piece.size(), 4096u);
         total += piece.size() + 1;
     }

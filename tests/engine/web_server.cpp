@@ -1,13 +1,15 @@
 #include "web_server.h"
 
-#include <chrono>
-#include <cstring>
+#include <stdexcept>
 
 #ifdef _WIN32
 #include <winsock2.h>
 #include <ws2tcpip.h>
 using SocketHandle = SOCKET;
 const SocketHandle kNoSocket = INVALID_SOCKET;
+const int kSendFlags = 0;
+const int kShutSend = SD_SEND;
+static void closeSocket(SocketHandle s) { closesocket(s); }
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -16,28 +18,16 @@ const SocketHandle kNoSocket = INVALID_SOCKET;
 #include <unistd.h>
 using SocketHandle = int;
 const SocketHandle kNoSocket = -1;
+const int kSendFlags = MSG_NOSIGNAL;  // a client that went away must not end the test run
+const int kShutSend = SHUT_WR;
+static void closeSocket(SocketHandle s) { ::close(s); }
 #endif
 
 namespace vokan::test {
 
 namespace {
 
-#ifdef _WIN32
-void closeSocket(SocketHandle s) { closesocket(s); }
-const int kSendFlags = 0;
-const int kShutSend = SD_SEND;
-void ensureSockets() {
-    static const int started = [] { WSADATA data; return WSAStartup(MAKEWORD(2, 2), &data); }();
-    (void)started;
-}
-#else
-void closeSocket(SocketHandle s) { ::close(s); }
-const int kSendFlags = MSG_NOSIGNAL;  // a client that went away must not end the test run
-const int kShutSend = SHUT_WR;
-void ensureSockets() {}
-#endif
-
-// True when `s` becomes readable within `ms`.
+// True when `s` becomes readable (or its peer closes) within `ms`.
 bool readable(SocketHandle s, int ms) {
     fd_set set;
     FD_ZERO(&set);
@@ -57,55 +47,38 @@ bool sendAll(SocketHandle s, const char* data, std::size_t size) {
     return true;
 }
 
-SocketHandle boundSocket(int& port) {
-    SocketHandle s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s == kNoSocket) return s;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    socklen_t length = sizeof address;
-    if (::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        closeSocket(s);
-        return kNoSocket;
-    }
-    port = ntohs(address.sin_port);
-    return s;
-}
-
 }  // namespace
 
 WebServer::WebServer() {
-    ensureSockets();
-    SocketHandle s = boundSocket(port_);
-    if (s == kNoSocket) return;
-    if (::listen(s, 16) != 0) {
-        closeSocket(s);
-        return;
+#ifdef _WIN32
+    static const int started = [] { WSADATA data; return WSAStartup(MAKEWORD(2, 2), &data); }();
+    (void)started;
+#endif
+    SocketHandle s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (s == kNoSocket || ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0 || ::listen(s, 16) != 0) {
+        if (s != kNoSocket) closeSocket(s);
+        throw std::runtime_error("the test web server cannot listen on 127.0.0.1");
     }
+    port_ = ntohs(address.sin_port);
     listener_ = static_cast<long long>(s);
     acceptThread_ = std::thread([this] { acceptLoop(); });
 }
 
 WebServer::~WebServer() {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stop_ = true;
-    }
-    stopped_.notify_all();
-    if (acceptThread_.joinable()) acceptThread_.join();
+    stop_ = true;
+    acceptThread_.join();
     for (std::thread& t : clients_) t.join();
-    if (listener_ >= 0) closeSocket(static_cast<SocketHandle>(listener_));
+    closeSocket(static_cast<SocketHandle>(listener_));
 }
 
 void WebServer::serve(const std::string& path, CannedResponse response) {
     std::lock_guard<std::mutex> lock(mutex_);
     routes_[path] = std::move(response);
-}
-
-std::string WebServer::url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(port_) + path;
 }
 
 // Waits for connections, checking for the stop request every 50 ms; each connection gets a
@@ -115,8 +88,7 @@ void WebServer::acceptLoop() {
     while (!stop_) {
         if (!readable(listener, 50)) continue;
         SocketHandle client = ::accept(listener, nullptr, nullptr);
-        if (client == kNoSocket) continue;
-        clients_.emplace_back([this, client] { answer(static_cast<long long>(client)); });
+        if (client != kNoSocket) clients_.emplace_back([this, client] { answer(static_cast<long long>(client)); });
     }
 }
 
@@ -131,43 +103,29 @@ void WebServer::answer(long long handle) {
         if (got <= 0) break;
         request.append(buffer, static_cast<std::size_t>(got));
     }
-    std::string path = "/";
-    std::size_t space = request.find(' ');
-    if (space != std::string::npos) {
-        std::size_t end = request.find(' ', space + 1);
-        if (end != std::string::npos) path = request.substr(space + 1, end - space - 1);
-    }
+    // The target of "GET <path> HTTP/1.1"; a request line cut short gives a path never served.
+    const std::size_t start = request.find(' ') + 1;
+    const std::string path = request.substr(start, request.find(' ', start) - start);
     ++requests_;
 
-    CannedResponse response;
+    CannedResponse response{404, "Content-Type: text/plain\r\n", "no such page\n"};
     {
         std::lock_guard<std::mutex> lock(mutex_);
         auto found = routes_.find(path);
-        response = found != routes_.end() ? found->second
-                                          : CannedResponse{404, "Content-Type: text/plain\r\n", "no such page\n"};
+        if (found != routes_.end()) response = found->second;
     }
-    std::string head = "HTTP/1.1 " + std::to_string(response.status) + (response.status == 200 ? " OK\r\n" : " Status\r\n");
-    head += response.headers;
+    std::string head = "HTTP/1.1 " + std::to_string(response.status) + " Canned\r\n" + response.headers;
     if (response.sendLength) head += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";
 
     const std::size_t now = response.stallAfter < response.body.size() ? response.stallAfter : response.body.size();
     if (sendAll(client, head.data(), head.size()) && sendAll(client, response.body.data(), now) &&
         now < response.body.size() && !response.closeAtStall) {
-        // Silence, as a server that hangs: until the test ends (bounded, should it never).
-        std::unique_lock<std::mutex> lock(mutex_);
-        stopped_.wait_for(lock, std::chrono::seconds(60), [this] { return stop_.load(); });
+        // Silence, as a server that hangs: until the client gives up or the test ends.
+        while (!stop_ && !readable(client, 50)) continue;
     }
     shutdown(client, kShutSend);
     closeSocket(client);
-}
-
-int unusedLocalPort() {
-    ensureSockets();
-    int port = 0;
-    SocketHandle s = boundSocket(port);
-    if (port != 0) closeSocket(s);
-    return port;
 }
 
 }  // namespace vokan::test

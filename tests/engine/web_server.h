@@ -3,10 +3,8 @@
 // answers each path with a canned response from its own threads, and stops when destroyed.
 // Every connection gets one answer and is then closed.
 #include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <map>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -19,23 +17,19 @@ struct CannedResponse {
     std::string headers;  // extra header lines, each ending in "\r\n"
     std::string body;
     bool sendLength = true;  // with Content-Length; without, the body ends when the connection closes
-    // Bytes of the body sent before the server goes silent (until it is stopped); npos: all.
+    // Bytes of the body sent before the server goes silent (until the client gives up or the
+    // server is stopped); npos: all.
     std::size_t stallAfter = std::string::npos;
     bool closeAtStall = false;  // close the connection there instead of going silent
 };
 
 class WebServer {
 public:
-    WebServer();
+    WebServer();  // throws, failing the test, when it cannot listen
     ~WebServer();
-    WebServer(const WebServer&) = delete;
-    WebServer& operator=(const WebServer&) = delete;
 
-    bool listening() const { return listener_ >= 0; }
     void serve(const std::string& path, CannedResponse response);
-    // http://127.0.0.1:<port><path>
-    std::string url(const std::string& path) const;
-    int port() const { return port_; }
+    std::string url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(port_) + path; }
     // How many requests have been answered (or started to be) so far.
     int requests() const { return requests_; }
 
@@ -48,13 +42,9 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<int> requests_{0};
     std::mutex mutex_;
-    std::condition_variable stopped_;
     std::map<std::string, CannedResponse> routes_;
     std::thread acceptThread_;
     std::vector<std::thread> clients_;
 };
-
-// A local port on which nothing listens (it was free a moment ago).
-int unusedLocalPort();
 
 }  // namespace vokan::test

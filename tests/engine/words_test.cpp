@@ -1,13 +1,71 @@
+// Words and the lists that shape them: what counts as a word, de-inflection, the list files
+// of env/ (their lines, replace.txt, symbol.txt), and extraction over a dictionary set.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "engine/extract.h"
+#include "engine/lexicon_set.h"
+#include "engine/list_lines.h"
+#include "engine/symbols.h"
 #include "engine/word_lists.h"
 #include "engine/words.h"
 
 namespace vokan {
 namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(ListLines, LineEndsBlanksCommentsAndEncodings) {
+    const std::pair<std::string, Strings> cases[] = {
+        {"", {}},
+        {"one\r\ntwo\nthree", {"one", "two", "three"}},        // last line without an end
+        {"\r\n\n  \t\r\n# note\n#\nword\n", {"word"}},           // blanks and comments skipped
+        {" #not a comment \r\n", {" #not a comment "}},          // spaces kept
+        {"\x95\x5C\t\x83\x5C\r\n", {"\u8868\t\u30BD"}},          // Shift-JIS
+        {"\xEF\xBB\xBF\xE8\xA1\xA8\r\n#x\n", {"\u8868"}},        // UTF-8 with its mark
+        {"\xEF\xBB\xBF# only a comment", {}},
+        {"a\x82\nb", {"a\xEF\xBF\xBD", "b"}},                   // lead byte cut by the line end
+        {std::string("n\0l\n", 4), {std::string("n\0l", 3)}},
+        {"cr\ronly\n", {"cr\ronly"}},                            // a lone CR is no line end
+    };
+    for (const auto& [bytes, lines] : cases) EXPECT_EQ(readListLines(bytes), lines) << bytes;
+}
+
+TEST(WordLists, SymbolsLongestFirstInOnePassAndReplacements) {
+    size_t skipped = 0;
+    const SymbolTable table = parseSymbolTable(
+        {"\u201C\t\"", "\u201D\t\"", "--\t\u2014", "-\t", "ab\tb", "b\tX", "\u00A0\t ",
+         "\uFB01\tfi", "no tab here", "\tempty from", "\u2026\t...", "ab\tignored"},
+        &skipped);
+    EXPECT_EQ(skipped, 2u);
+    const std::pair<std::string, std::string> cases[] = {
+        {"\u201CHi\u201D", "\"Hi\""},
+        {"a--b", "a\u2014X"},      // "--" beats "-"; the replaced text is not scanned again
+        {"x-y", "xy"},             // an empty replacement removes
+        {"aab", "ab"},             // "ab" -> "b", and that "b" is not turned into "X"
+        {"\uFB01ne\u00A0day\u2026", "fine day..."},
+        {"", ""},
+        {std::string("\0b", 2), std::string("\0X", 2)},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(table.apply(in), out) << in;
+
+    // replace.txt: two-field lines only.
+    skipped = 0;
+    const Replacements replace = parseReplacements(
+        {"went go", "Children\tchild", "  mice   mouse  ", "lonely", "a b c", "went gone"},
+        &skipped);
+    EXPECT_EQ(skipped, 2u);
+    EXPECT_EQ(replace.size(), 3u);
+    auto baseOf = [&](const char* form) { return replace.find(form) ? *replace.find(form) : "<none>"; };
+    EXPECT_EQ(baseOf("WENT"), "go");  // the first pair for a form wins
+    EXPECT_EQ(baseOf("children"), "child");
+    EXPECT_EQ(baseOf("mice"), "mouse");
+    EXPECT_EQ(baseOf("lonely"), "<none>");
+}
 
 std::vector<std::string> texts(std::string_view sentence) {
     std::vector<std::string> out;
@@ -18,13 +76,8 @@ std::vector<std::string> texts(std::string_view sentence) {
     return out;
 }
 
-using Strings = std::vector<std::string>;
-
 TEST(Words, WhatCountsAsAWord) {
-    const struct {
-        std::string sentence;
-        Strings words;
-    } cases[] = {
+    const std::pair<std::string, Strings> cases[] = {
         {"Don't stop, well-known friend!", {"Don't", "stop", "well-known", "friend"}},
         {"'quoted' -dash- end-", {"quoted", "dash", "end"}},
         {"rock--roll a'-b", {"rock", "roll", "a", "b"}},
@@ -38,38 +91,25 @@ TEST(Words, WhatCountsAsAWord) {
         {"", {}},
         {std::string("nul\0byte", 8), {"nul", "byte"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(texts(c.sentence), c.words) << c.sentence;
+    for (const auto& [sentence, words] : cases) EXPECT_EQ(texts(sentence), words) << sentence;
 }
 
-TEST(Words, HugeSentenceIsLinear) {
+// Huge inputs come through whole and in linear time: a 10 MB line of a list file, a sentence
+// of 100000 words, a word of 10 MB.
+TEST(Words, HugeInputs) {
+    const Strings lines = readListLines(std::string(10 * 1024 * 1024, 'x') + "\nend");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), 10u * 1024 * 1024);
     std::string sentence;
     for (int i = 0; i < 100000; ++i) sentence += "word ";
     EXPECT_EQ(splitWords(sentence).size(), 100000u);
     EXPECT_EQ(splitWords(std::string(10 * 1024 * 1024, 'a')).size(), 1u);
 }
 
-// True when `base` is among the forms of `word`, and before `wrong` when that is given.
-::testing::AssertionResult formsFind(std::string_view word, const std::string& base,
-                                     const std::string& wrong = {}) {
+TEST(Words, LookupFormsAndDeInflection) {
     Replacements replace;
     replace.add("went", "go");
     replace.add("children", "child");
-    const Strings forms = lookupForms(word, &replace, false);
-    const auto at = std::find(forms.begin(), forms.end(), base);
-    std::string all;
-    for (const std::string& form : forms) all += form + " ";
-    if (at == forms.end()) return ::testing::AssertionFailure() << word << ": " << all;
-    if (!wrong.empty()) {
-        const auto bad = std::find(forms.begin(), forms.end(), wrong);
-        if (bad != forms.end() && bad < at) {
-            return ::testing::AssertionFailure() << word << ": " << wrong << " before " << base
-                                                 << ": " << all;
-        }
-    }
-    return ::testing::AssertionSuccess();
-}
-
-TEST(Words, DeInflection) {
     // {word, base, a wrong base that must not come first}
     const char* cases[][3] = {
         {"books", "book", ""}, {"boxes", "box", ""}, {"uses", "use", "us"}, {"studies", "study", ""},
@@ -80,27 +120,98 @@ TEST(Words, DeInflection) {
         {"faster", "fast", ""}, {"happier", "happy", ""}, {"easiest", "easy", ""}, {"nicest", "nice", "nic"},
         {"John's", "john", ""}, {"Went", "go", ""}, {"children's", "child", ""}, {"Teachers'", "teacher", ""},
     };
-    for (const auto& c : cases) EXPECT_TRUE(formsFind(c[0], c[1], c[2]));
-}
+    for (const auto& c : cases) {
+        const Strings forms = lookupForms(c[0], &replace, false);
+        std::string all;
+        for (const std::string& form : forms) all += form + " ";
+        const auto base = std::find(forms.begin(), forms.end(), c[1]);
+        EXPECT_NE(base, forms.end()) << c[0] << ": " << all;
+        EXPECT_EQ(std::find(forms.begin(), base, c[2]), base)
+            << c[0] << ": " << c[2] << " before " << c[1] << ": " << all;
+    }
 
-TEST(Words, FormOrderAndInputFormsOnly) {
-    Replacements replace;
-    replace.add("went", "go");
     const Strings forms = lookupForms("Went", &replace, false);
     ASSERT_GE(forms.size(), 3u);
-    EXPECT_EQ(forms[0], "Went");
-    EXPECT_EQ(forms[1], "went");
-    EXPECT_EQ(forms[2], "go");  // replace.txt before the rules
+    // As written, lower-cased, then replace.txt before the rules.
+    EXPECT_EQ(Strings(forms.begin(), forms.begin() + 3), (Strings{"Went", "went", "go"}));
     EXPECT_EQ(lookupForms("Went", &replace, true), (Strings{"Went", "went"}));
-    EXPECT_EQ(lookupForms("books", nullptr, true), (Strings{"books"}));
     // No one-letter bases, no repeats.
     for (const char* word : {"is", "as", "bed", "sing", "ring"}) {
         const Strings all = lookupForms(word, nullptr, false);
         for (const std::string& form : all) EXPECT_GE(form.size(), 2u) << word;
-        for (size_t i = 0; i < all.size(); ++i) {
-            for (size_t j = i + 1; j < all.size(); ++j) EXPECT_NE(all[i], all[j]) << word;
-        }
+        EXPECT_EQ(std::set<std::string>(all.begin(), all.end()).size(), all.size()) << word;
     }
+}
+
+// The real dictionary set over a UTF-8 dictionary held in memory.
+const Lexicon& lexicon() {
+    static const std::string kBytes =
+        "\xEF\xBB\xBFtake /// 取る\ntake care of /// 世話をする\ncare /// 世話\ntake care /// 気をつける\n"
+        "of /// の\nrun /// 走る\nPolish /// ポーランドの\npolish /// 磨く\ngo /// 行く\nchild /// 子供\n"
+        "the /// その\nbook /// 本\na /// 一つの\nlook up /// 調べる\nup /// 上へ\nlook /// 見る\n"
+        "care for /// 好む\n";
+    static LexiconSet set;
+    if (set.size() == 0) set.addBytes(kBytes, true);
+    return set;
+}
+
+// An entry's headword, count and the text marked in its example.
+using Row = std::tuple<std::string, int, std::string>;
+
+// The lists of the extraction tests: two irregular forms of replace.txt.
+WordLists standardLists() {
+    WordLists lists;
+    lists.replace.add("took", "take");
+    lists.replace.add("children", "child");
+    return lists;
+}
+
+std::vector<Row> rows(const std::vector<std::string>& sentences, const ExtractOptions& options = {},
+                      const WordLists& lists = standardLists()) {
+    std::vector<Row> out;
+    for (const VocabularyEntry& e : extractEntries(sentences, lexicon(), lists, options)) {
+        EXPECT_LE(e.formOffset + e.formLength, e.example.size()) << e.headword;
+        out.push_back(Row{e.headword, e.count, e.example.substr(e.formOffset, e.formLength)});
+    }
+    return out;
+}
+
+// Headwords through replace.txt and de-inflection, counts, order and examples are the
+// program-level runs'.
+TEST(Extract, ExactCaseUnknownAndIgnoredWords) {
+    EXPECT_EQ(rows({"Polish polish RUN xyzzy"}),
+              (std::vector<Row>{{"Polish", 1, "Polish"}, {"polish", 1, "polish"}, {"run", 1, "RUN"}}));
+    ExtractOptions options;
+    options.listUnknown = true;
+    EXPECT_EQ(rows({"Xyzzy books XYZZY"}, options),
+              (std::vector<Row>{{"xyzzy", 2, "Xyzzy"}, {"book", 1, "books"}}));
+
+    // The ignore list (-N, -l and -L are the program-level runs').
+    WordLists lists = standardLists();
+    // "run" is ignored as its headword, whatever the form; "children" as the word written.
+    lists.ignore = parseIgnoreList({"THE", "run", "children"});
+    EXPECT_EQ(rows({"The children were running to a book"}, {}, lists),
+              (std::vector<Row>{{"a", 1, "a"}, {"book", 1, "book"}}));
+}
+
+TEST(Extract, Idioms) {
+    ExtractOptions options;
+    options.mode = ExtractMode::Idioms;
+    // The longest match wins; the first word may be inflected; the others must be as written
+    // and separated by spaces only.
+    EXPECT_EQ(rows({"He took care of it.", "Take care.", "Taking care of", "took care, of"}, options),
+              (std::vector<Row>{{"take care of", 2, "took care of"}, {"take care", 2, "Take care"}}));
+    // Every occurrence of an idiom is counted.
+    EXPECT_EQ(rows({"look up look up"}, options), (std::vector<Row>{{"look up", 2, "look up"}}));
+
+    options.mode = ExtractMode::WordsAndIdioms;
+    EXPECT_EQ(rows({"She took care of the child."}, options),
+              (std::vector<Row>{{"take care of", 1, "took care of"}, {"take", 1, "took"}, {"care", 1, "care"},
+                                {"of", 1, "of"}, {"the", 1, "the"}, {"child", 1, "child"}}));
+    // -N: no inflected first word.
+    options.mode = ExtractMode::Idioms;
+    options.inputFormsOnly = true;
+    EXPECT_EQ(rows({"took care of"}, options), std::vector<Row>{});
 }
 
 }  // namespace
