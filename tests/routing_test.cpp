@@ -156,6 +156,12 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
                                      "C:/in/b.txt", "C:/in/b.txt", "C:/out/b.csv", "C:/out/b.csv"}));
     for (int id : {IDC_ADD_FAVORITE, ID_MENU_ADD_FAVORITE}) send(id);
     EXPECT_EQ(prompts.titleDialogs, 2);
+    // The about box from the help menu and from the system menu; the platform's own system
+    // commands are left to it.
+    send(ID_ABOUT);
+    EXPECT_TRUE(send({EventKind::SysCommand, 0, 0, IDM_ABOUTBOX}).handled);
+    EXPECT_FALSE(send({EventKind::SysCommand, 0, 0, 0xF060}).handled);  // SC_CLOSE
+    EXPECT_EQ(prompts.aboutBoxes, 2);
 
     send(ID_SHOW_COMMAND);
     ASSERT_EQ(prompts.texts.size(), 1u);

@@ -1,6 +1,6 @@
 // The whole program under Wine, in a program directory of its own with the stand-in engine:
 // started with arguments (batch start, a missing engine, a second instance) and driven the
-// way a user drives it, with posted clicks, keys and menu commands.
+// way a user drives it, with posted clicks and keys.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -117,20 +117,6 @@ TEST_F(EndToEnd, StartsWithTheFocusInTheInputAndTheTabsSwapTheLists) {
     }
 }
 
-TEST_F(EndToEnd, EnterInTheOutputBoxRunsAJob) {
-    startAndWait();
-    app.setText(IDC_INPUT, "C:/work/text.txt");
-    app.setText(IDC_OUTPUT, "C:/work/text.vkndb5s");
-    HWND outputEdit = FindWindowExA(app.control(IDC_OUTPUT), nullptr, "Edit", nullptr);
-    ASSERT_NE(outputEdit, nullptr);
-    app.key(outputEdit, VK_RETURN);
-    const ShownBox box = app.waitForBox("Vokanti");
-    EXPECT_EQ(box.text, "ファイル作成に成功しました！");
-    app.answer(box, IDOK);
-    const std::string engine = app.engineCommandLine();
-    EXPECT_NE(engine.find(" -i \"C:/work/text.txt\" -o \"C:/work/text.vkndb5s\""), std::string::npos) << engine;
-}
-
 TEST_F(EndToEnd, DeleteAsksOnlyAfterAClickOnAFavorite) {
     const std::string favorites = "Times\r\nC:/news/times.html\r\nMemo\r\nC:/doc/memo.txt\r\n";
     app.writeFile("env\\favorite.txt", favorites);
@@ -146,18 +132,6 @@ TEST_F(EndToEnd, DeleteAsksOnlyAfterAClickOnAFavorite) {
     app.key(app.control(IDC_IGNORE_LONG), VK_DELETE);
     EXPECT_TRUE(app.noBoxWithin(500));
     EXPECT_EQ(app.readFile("env\\favorite.txt"), favorites);
-}
-
-TEST_F(EndToEnd, TheAboutBoxComesFromTheSystemMenuAndTheHelpMenuOwnedByTheMainWindow) {
-    startAndWait();
-    PostMessageA(app.mainWindow(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-    ShownBox about = app.waitForBox("Vokantiのバージョン情報");
-    EXPECT_EQ(GetWindow(about.window, GW_OWNER), app.mainWindow());
-    EXPECT_FALSE(IsWindowEnabled(app.mainWindow()));
-    ASSERT_TRUE(app.answer(about, IDOK));
-    EXPECT_TRUE(IsWindowEnabled(app.mainWindow()));
-    app.command(ID_ABOUT);
-    EXPECT_TRUE(app.answer(app.waitForBox("Vokantiのバージョン情報"), IDOK));
 }
 
 }  // namespace

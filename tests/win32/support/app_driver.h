@@ -68,8 +68,7 @@ public:
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
     }
-    // A user's left click in a control (posted press and release); a key posted to a window;
-    // a menu command as the menu bar delivers it.
+    // A user's left click in a control (posted press and release); a key posted to a window.
     void click(int id) const {
         PostMessageA(control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
         PostMessageA(control(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
@@ -78,7 +77,6 @@ public:
         PostMessageA(target, WM_KEYDOWN, vk, 1);
         PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
     }
-    void command(int id) const { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     void setText(int id, const std::string& text) const {
         SendMessageA(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
