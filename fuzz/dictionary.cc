@@ -1,5 +1,6 @@
 // Dictionary bytes in memory: searched in place (whatever order they are in), indexed, and
 // looked up through the dictionary set. The index must find every headword the file holds.
+#include "check.h"
 #include "engine/dictionary.h"
 #include "engine/lexicon_set.h"
 
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (start > 0 || bytes.substr(0, 3) != "\xEF\xBB\xBF") {
                 std::vector<vokan::DictionaryLine> found;
                 indexed.findAll(parts->headword, found);
-                if (found.empty() || !indexed.hasPrefix(parts->headword)) __builtin_trap();
+                check(!found.empty() && indexed.hasPrefix(parts->headword));
             }
         }
         start = end + 1;

@@ -3,22 +3,14 @@
 // and every word must stand where it says in its sentence.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "check.h"
 #include "engine/document.h"
 #include "engine/encoding.h"
 #include "engine/sentences.h"
 #include "engine/words.h"
-
-namespace {
-
-void check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);

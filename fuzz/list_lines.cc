@@ -3,23 +3,15 @@
 // Shift-JIS, and never hold a line end.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "check.h"
 #include "engine/encoding.h"
 #include "engine/list_lines.h"
 #include "engine/symbols.h"
 #include "engine/word_lists.h"
-
-namespace {
-
-void check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

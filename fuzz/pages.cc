@@ -5,12 +5,12 @@
 // splits a character.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "check.h"
 #include "engine/encoding.h"
 #include "engine/extract.h"
 #include "engine/html_output.h"
@@ -19,10 +19,6 @@
 #include "engine/question_set.h"
 
 namespace {
-
-void check(bool condition) {
-    if (!condition) std::abort();
-}
 
 // Occurrences of `part` in the page's body: the embedded stylesheet is the input's own text.
 std::size_t count(const std::string& page, std::string_view part) {

@@ -2,19 +2,15 @@
 // lexicon in the mode the first byte picks. Offsets must point into the sentence; forms must be non-empty.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "check.h"
 #include "engine/extract.h"
 #include "engine/words.h"
 
 namespace {
-
-void check(bool condition) {
-    if (!condition) std::abort();
-}
 
 // A handful of headwords, matched without regard to case.
 class SmallLexicon : public vokan::Lexicon {
