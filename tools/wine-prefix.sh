@@ -6,9 +6,17 @@
 # prefix (tools/test-package.sh) are both made here.
 make_wine_prefix() {
   use_wine_locale
+  case $WINEPREFIX in
+    /*) ;;
+    *) echo "setup: the Wine prefix must be an absolute path, not $WINEPREFIX" >&2; return 1 ;;
+  esac
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
   wineserver -w
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "setup: Wine could not make the prefix $WINEPREFIX" >&2
+    return 1
+  fi
   local reg
   reg=$(mktemp --suffix=.reg)
   {
@@ -39,11 +47,12 @@ install_caption_font() {
   fi
 }
 
-# Makes the prefix named by $WINEPREFIX once (a second call redoes nothing).
+# Makes the prefix named by $WINEPREFIX once (a second call redoes nothing); a prefix whose
+# making failed is not marked ready, so the next call tries again.
 ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.vokanti-ready" ]; then
     echo "setup: making the Wine prefix $WINEPREFIX" >&2
-    make_wine_prefix
+    make_wine_prefix || return 1
     touch "$WINEPREFIX/.vokanti-ready"
   fi
   install_caption_font
