@@ -2,7 +2,7 @@
 # Sets up what is missing, builds both trees and runs every test: the native suite under the
 # sanitizers, the cross-built suite under Wine on an Xvfb of its own, each fuzzing harness for
 # a few seconds, a screenshot of an HTML page in headless Chromium, and the Windows package
-# built, unpacked into a fresh Wine prefix and run end to end.
+# built, unpacked into a fresh Wine prefix and run end to end (pages and csv).
 set -euo pipefail
 here=$(dirname "$0")
 "$here/setup.sh"
@@ -29,4 +29,7 @@ echo "== an HTML page in headless Chromium"
 
 echo "== the Windows package (build/release)"
 "$here/package.sh"
+# The pages, then the csv: a batch start whose list carries the demo dictionary's Japanese
+# meanings and whose result box says the file was made.
 "$here/test-package.sh" html2
+"$here/test-package.sh" csv
