@@ -16,6 +16,12 @@ PathKind pathKind(const std::string& path);
 // be opened or read (missing, a directory, locked by another program).
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error);
 
+#ifdef _WIN32
+// Opens `path` for reading while others may read it too but nobody may change it: the
+// file's handle, or null with the system's reason in `error`.
+void* openForReading(const std::string& path, std::string& error);
+#endif
+
 // The temporary file used while `path` is written. Its name is fixed, so a leftover of an
 // interrupted run is recognised and replaced rather than piling up.
 inline std::string temporaryPathFor(const std::string& path) { return path + ".vokan-tmp"; }

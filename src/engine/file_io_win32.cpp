@@ -15,18 +15,22 @@ PathKind pathKind(const std::string& path) {
     return PathKind::File;
 }
 
+void* openForReading(const std::string& path, std::string& error) {
+    HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) return file;
+    error = systemErrorText(GetLastError());
+    return nullptr;
+}
+
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error) {
     bytes.clear();
     if (pathKind(path) == PathKind::Directory) {
         error = "is a directory";
         return false;
     }
-    HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        error = systemErrorText(GetLastError());
-        return false;
-    }
+    HANDLE file = openForReading(path, error);
+    if (file == nullptr) return false;
     LARGE_INTEGER size{};
     if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < 0x40000000)
         bytes.reserve(static_cast<std::size_t>(size.QuadPart));

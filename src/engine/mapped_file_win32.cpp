@@ -1,5 +1,6 @@
 // Mapping a file with CreateFileMapping; the path is UTF-8 and opened through the wide API.
 #include "engine/mapped_file.h"
+#include "engine/file_io.h"
 #include "engine/program_dir.h"
 
 #include <utility>
@@ -18,12 +19,8 @@ void MappedFile::release() {
 bool MappedFile::open(const std::string& path, std::string& error) {
     release();
     // Others may read the dictionary meanwhile; nobody may change it under the view.
-    HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        error = systemErrorText(GetLastError());
-        return false;
-    }
+    HANDLE file = openForReading(path, error);
+    if (file == nullptr) return false;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size)) {
         error = systemErrorText(GetLastError());
