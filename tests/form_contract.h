@@ -68,9 +68,9 @@ TEST_P(FormContract, StatesSetByCodeReadBackAndLeaveTheGroupAlone) {
 TEST_P(FormContract, ListEntriesInsertAppendAndDelete) {
     for (int id : {IDC_INPUT, IDC_HISTORY_LIST}) {
         SCOPED_TRACE(id);
-        form().insertEntry(id, 0, "b");
-        form().insertEntry(id, 0, "a");
-        form().appendEntries(id, {"d"});
+        // Entries a control takes are reported as taken.
+        EXPECT_TRUE(form().insertEntry(id, 0, "b") && form().insertEntry(id, 0, "a"));
+        EXPECT_TRUE(form().appendEntries(id, {"d"}) && form().appendEntries(id, {}));
         form().insertEntry(id, 2, "c");
         form().insertEntry(id, 4, "e");   // the count: appends
         form().insertEntry(id, 9, "zz");  // beyond the end: nothing

@@ -63,7 +63,7 @@ TEST_F(FavoritesTest, AddingAndDeletingRewriteTheWholeFile) {
     EXPECT_EQ(readFile("env/favorite.txt"), kTwo);
     add("C:/new.txt", longTitle);  // taken as typed
     EXPECT_EQ(readFile("env/favorite.txt"), kTwo + longTitle + "\r\nC:/new.txt\r\n");
-    EXPECT_EQ(dlg.favorites().stamp(), files.modStamp(path()));
+    EXPECT_EQ(dlg.favorites().stamp(), files.readModStamp(path()));
     EXPECT_EQ(form.horizontalExtent(IDC_FAVORITE_LIST), 3000 * MemoryForm::kCharWidth + 10);
 
     dlg.deleteSelectedFavorite();  // nothing selected: no question
@@ -250,7 +250,7 @@ TEST_F(DictionaryTest, DropDownReloadsOnlyAfterTheFileChanged) {
     // Edited from outside: the new list replaces everything, the added entries included.
     reloadWith("N1.txt\r\nN2.txt\r\n", 1005);
     EXPECT_EQ(entries(IDC_DICTIONARY), (Entries{"N1.txt", "N2.txt"}));
-    EXPECT_EQ(dlg.dictionaryList().addedCount(), 0u);
+    EXPECT_EQ(dlg.dictionaryList().AddedDictionaryCount(), 0);
     EXPECT_EQ(dlg.options.dictionary, "N1.txt");
     reloadWith("old.txt\r\n", 900);  // a stamp that moves backwards is a change too
     EXPECT_EQ(entries(IDC_DICTIONARY), Entries{"old.txt"});

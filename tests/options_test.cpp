@@ -116,7 +116,8 @@ TEST_F(SettingsTest, RejectedIntegerStopsTheExchangeAndTheJobKeepsEarlierValues)
         form.setText(IDC_OUTPUT, output);
     };
     setTexts("C:/old.dic", "C:/old.txt", "C:/old.csv");
-    ASSERT_TRUE(dlg.readForm());
+    dlg.readForm();
+    ASSERT_TRUE(prompts.results.empty());
     setTexts("C:/new.dic", "C:/new.txt", "C:/new.csv");
     form.setText(IDC_IGNORE_SHORT, "4");
     form.setText(IDC_QUESTION_NUM, "abc");

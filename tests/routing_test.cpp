@@ -124,14 +124,16 @@ TEST_F(RoutingTest, FileChoosersListsAndDictionaryCommandsReachTheirOperations) 
     EXPECT_EQ(form.text(IDC_INPUT), "C:/old/in.txt");
 }
 
-TEST_F(RoutingTest, APickStopsAtARejectedNumberAndKeepsWhatTheUserTyped) {
+// After the message the pick goes on with what the options then hold: the fields after
+// the rejected one (the output among them) keep the values read before.
+TEST_F(RoutingTest, APickGoesOnWithTheRecordAfterARejectedNumber) {
     form.setText(IDC_IGNORE_SHORT, "abc");
     form.setText(IDC_OUTPUT, "typed.csv");
     prompts.fileAnswers = {std::string("C:\\in\\b.txt")};
     send(ID_SELECT_INPUT);
     EXPECT_EQ(prompts.results, Entries{text::kIntegerRequired});
     EXPECT_EQ(form.focusedWithSelection(), IDC_IGNORE_SHORT);
-    EXPECT_EQ(form.text(IDC_INPUT) + "|" + form.text(IDC_OUTPUT), "|typed.csv");
+    EXPECT_EQ(form.text(IDC_INPUT) + "|" + form.text(IDC_OUTPUT), "C:/in/b.txt|C:/Users/me/Desktop/b.vkndb5s");
 }
 
 TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {

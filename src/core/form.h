@@ -30,10 +30,12 @@ public:
     virtual void setText(int id, const std::string& text) = 0;
 
     virtual int entryCount(int id) const = 0;
-    // Inserts before `index` (0 = top); an index equal to the count appends.
-    virtual void insertEntry(int id, int index, const std::string& text) = 0;
-    // Appends entries at the end, in order; cost grows linearly with their number.
-    virtual void appendEntries(int id, const std::vector<std::string>& texts) = 0;
+    // Inserts before `index` (0 = top); an index equal to the count appends. False when the
+    // control refused the entry (no memory left for it): the control is as it was.
+    virtual bool insertEntry(int id, int index, const std::string& text) = 0;
+    // Appends entries at the end, in order; cost grows linearly with their number. All or
+    // nothing: false when the control refused one, and then none of them is added.
+    virtual bool appendEntries(int id, const std::vector<std::string>& texts) = 0;
     virtual void deleteEntry(int id, int index) = 0;
     // Removes every entry; a combo box's edit text is emptied as well.
     virtual void clearEntries(int id) = 0;

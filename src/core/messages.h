@@ -28,6 +28,15 @@ inline constexpr char kFileWriteFailed[] = "%sへの書き込みに失敗しま�
 inline constexpr char kFileRemoveFailed[] = "%sを削除できませんでした．";
 inline constexpr char kFileCreateFailed[] = "%sを作成できませんでした．";
 inline constexpr char kFileReadFailed[] = "%sを読み込めませんでした．";
+// A history that could not be read at start-up is not written to for the rest of the run.
+inline constexpr char kHistoryReadFailed[] =
+    "%sを読み込めませんでした．Vokantiを終了するまで，作成した記録はこの履歴に追加されません．";
+// A list control refused an entry (no memory left for it): the list and its data stay as
+// they were.
+inline constexpr char kListEntryRefused[] = "一覧に項目を追加できませんでした．";
+// A list control could not show a whole file: it is treated as a file that could not be
+// read. The file's full path in place of %s.
+inline constexpr char kListFillFailed[] = "%sの内容を一覧に表示できませんでした．";
 // An operation stopped by an error the program did not expect: its description in place of %s.
 inline constexpr char kUnexpectedError[] = "予期しないエラーのため処理を中止しました．\n%s";
 // The open-file dialog returned a path longer than the program can take.

@@ -7,10 +7,10 @@ namespace vokanti {
 
 DictionaryList::LoadResult DictionaryList::load(const std::string& path) {
     path_ = path;
-    stamp_ = files_.modStamp(path);
-    if (!stamp_) {
+    dictStamp = files_.readModStamp(path);
+    if (!dictStamp) {
         entries_.clear();
-        baseCount_ = 0;
+        baseCount_ = addedCount_ = 0;
         return LoadResult::Missing;
     }
     ListFile file(files_);
@@ -18,22 +18,38 @@ DictionaryList::LoadResult DictionaryList::load(const std::string& path) {
     if (!file.open(path, OpenMode::Read) || !file.readAll(lines)) {
         // Held by another program, or a read error: keep the list and forget the stamp,
         // so that the next drop-down reads the file again.
-        stamp_.reset();
+        dictStamp.reset();
         return LoadResult::ReadFailed;
     }
+    // Beyond what a signed 32-bit count holds, the rest of the file is not listed (a
+    // combo box could not show it either).
+    if (lines.size() > static_cast<size_t>(INT32_MAX)) lines.resize(static_cast<size_t>(INT32_MAX));
     entries_ = std::move(lines);
-    baseCount_ = entries_.size();
+    baseCount_ = static_cast<int32_t>(entries_.size());
+    addedCount_ = 0;
     return LoadResult::Loaded;
 }
 
 bool DictionaryList::changedOnDisk() const {
-    const auto current = files_.modStamp(path_);
-    return !current || current != stamp_;
+    const auto current = files_.readModStamp(path_);
+    return !current || current != dictStamp;
+}
+
+void DictionaryList::forgetEntries() {
+    entries_.clear();
+    baseCount_ = addedCount_ = 0;
+    dictStamp.reset();
+}
+
+void DictionaryList::add(const std::string& path) {
+    entries_.push_back(path);
+    ++addedCount_;
 }
 
 bool DictionaryList::removeLastAdded() {
-    if (addedCount() == 0) return false;
+    if (addedCount_ == 0) return false;
     entries_.pop_back();
+    --addedCount_;
     return true;
 }
 

@@ -4,6 +4,7 @@
 // through its command line. Added entries are not stored: a reload of the changed file
 // drops them. The program never writes env/dict.txt.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,13 +29,18 @@ public:
     // counts as changed).
     bool changedOnDisk() const;
 
-    void add(const std::string& path) { entries_.push_back(path); }
+    void add(const std::string& path);
+    // Lets go of every entry, for a box that could not show them; the next check of the
+    // file counts it as changed, so it is read again.
+    void forgetEntries();
     // Removes the entry added last; false when none was added.
     bool removeLastAdded();
 
     const std::vector<std::string>& entries() const { return entries_; }
-    size_t baseCount() const { return baseCount_; }
-    size_t addedCount() const { return entries_.size() - baseCount_; }
+    // How many entries came from the file, and how many were added in this run; the
+    // entries are the file's lines followed by the added ones.
+    int32_t BaseDictionaryCount() const { return baseCount_; }
+    int32_t AddedDictionaryCount() const { return addedCount_; }
     std::vector<std::string> added() const;
     // The first entry equal to `text` (ASCII letters without regard to case); -1 when none.
     int findEqual(const std::string& text) const;
@@ -42,9 +48,11 @@ public:
 private:
     FileSystem& files_;
     std::string path_;
-    std::optional<ModStamp> stamp_;
+    std::optional<ModStamp> dictStamp;
     std::vector<std::string> entries_;  // the file's lines, then the added ones
-    size_t baseCount_ = 0;
+    // Invariant: entries_.size() == baseCount_ + addedCount_, and neither is negative.
+    int32_t baseCount_ = 0;
+    int32_t addedCount_ = 0;
 };
 
 // The first entry of `entries` equal to `text` by the rule of the combo boxes; -1 when none.

@@ -27,34 +27,35 @@ bool Favorites::readPairs(OpenMode mode) {
 
 Favorites::LoadResult Favorites::load(const std::string& path) {
     path_ = path;
-    stamp_ = files_.modStamp(path);
+    favoriteStamp = files_.readModStamp(path);
     if (readPairs(OpenMode::ReadWrite) || (files_.exists(path) && readPairs(OpenMode::Read))) {
         readWhole_ = true;  // a read-only file is read all the same
         return LoadResult::Loaded;
     }
     if (files_.exists(path)) {
         // Without a stamp the next look at the favorites reads the file again.
-        stamp_.reset();
+        favoriteStamp.reset();
         readWhole_ = false;
         return LoadResult::ReadFailed;
     }
     ListFile file(files_);
     if (!file.open(path, OpenMode::Create)) return LoadResult::CreateFailed;
     file.close();
-    stamp_ = files_.modStamp(path);
+    // The stamp stays absent, as it was when the file did not exist: the first look at the
+    // favorites reads the new file, and whatever another program put there by then.
     return LoadResult::Created;
 }
 
 Favorites::ReloadResult Favorites::reloadIfChanged() {
-    const auto current = files_.modStamp(path_);
-    if (current && current == stamp_) return ReloadResult::Unchanged;
-    const auto previous = stamp_;
-    stamp_ = current;
+    const auto current = files_.readModStamp(path_);
+    if (current && current == favoriteStamp) return ReloadResult::Unchanged;
+    const auto previous = favoriteStamp;
+    favoriteStamp = current;
     if (!current) return ReloadResult::Missing;
     if (!readPairs(OpenMode::Read)) {
         // Keep the list, and try again next time.
-        stamp_ = previous;
-        if (!readWhole_) stamp_.reset();
+        favoriteStamp = previous;
+        if (!readWhole_) favoriteStamp.reset();
         return ReloadResult::ReadFailed;
     }
     readWhole_ = true;
@@ -65,14 +66,14 @@ Favorites::WriteResult Favorites::add(const std::string& title, const std::strin
     if (!readWhole_) return WriteResult::NotReadWhole;
     titles_.push_back(title);
     locations_.push_back(location);
-    return rewrite();
+    return rewriteFavorites();
 }
 
 Favorites::WriteResult Favorites::remove(size_t index) {
     if (!readWhole_) return WriteResult::NotReadWhole;
     titles_.erase(titles_.begin() + static_cast<ptrdiff_t>(index));
     locations_.erase(locations_.begin() + static_cast<ptrdiff_t>(index));
-    return rewrite();
+    return rewriteFavorites();
 }
 
 // The whole list is written to a new file beside the favorites file, put on the disk, and
@@ -80,7 +81,7 @@ Favorites::WriteResult Favorites::remove(size_t index) {
 // env/favorite.txt holds either the old list or the new one, never a part of it. A file
 // that is gone (removed from outside) or cannot be replaced is left as it is, and the stamp
 // stays, so the next look at the favorites shows what the file holds.
-Favorites::WriteResult Favorites::rewrite() {
+Favorites::WriteResult Favorites::rewriteFavorites() {
     if (!files_.exists(path_)) return WriteResult::Gone;
     const std::string newPath = path_ + kNewFileSuffix;
 
@@ -96,8 +97,15 @@ Favorites::WriteResult Favorites::rewrite() {
         if (opened) files_.remove(newPath);
         return WriteResult::WriteFailed;
     }
-    stamp_ = files_.modStamp(path_);
+    favoriteStamp = files_.readModStamp(path_);
     return WriteResult::Written;
+}
+
+void Favorites::forgetEntries() {
+    titles_.clear();
+    locations_.clear();
+    readWhole_ = false;
+    favoriteStamp.reset();
 }
 
 const std::string& Favorites::longestTitle() const {

@@ -41,10 +41,17 @@ public:
     WriteResult add(const std::string& title, const std::string& location);
     // `index` must name a favorite.
     WriteResult remove(size_t index);
+    // False while the file has not been read whole: the favorites are then not changed,
+    // so that a rewrite cannot drop the file's other ones.
+    bool readWhole() const { return readWhole_; }
+    // Lets go of the favorites, for a list that could not show them: they are then treated
+    // as a file that could not be read (not rewritten; the next look reads the file again).
+    void forgetEntries();
 
     const std::string& path() const { return path_; }
-    // The last-write stamp of the file as it was last read or written here.
-    std::optional<ModStamp> stamp() const { return stamp_; }
+    // The last-write stamp of the file as it was last read or written here; absent when the
+    // file did not exist at start-up or could not be read since.
+    std::optional<ModStamp> stamp() const { return favoriteStamp; }
     size_t size() const { return titles_.size(); }
     const std::vector<std::string>& titles() const { return titles_; }
     const std::vector<std::string>& locations() const { return locations_; }
@@ -53,11 +60,11 @@ public:
 
 private:
     bool readPairs(OpenMode mode);
-    WriteResult rewrite();
+    WriteResult rewriteFavorites();
 
     FileSystem& files_;
     std::string path_;
-    std::optional<ModStamp> stamp_;
+    std::optional<ModStamp> favoriteStamp;
     std::vector<std::string> titles_;
     std::vector<std::string> locations_;
     bool readWhole_ = true;

@@ -50,6 +50,11 @@ History::ClearResult History::clear() {
     return file_.open(path_, OpenMode::Create) ? ClearResult::Cleared : ClearResult::CreateFailed;
 }
 
+void History::forgetEntries() {
+    entries_.clear();
+    longest_ = 0;
+}
+
 std::vector<std::string> History::newestFirst() const {
     return std::vector<std::string>(entries_.rbegin(), entries_.rend());
 }

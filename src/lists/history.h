@@ -39,6 +39,9 @@ public:
     // later records go after them.
     ClearResult clear();
     void close() { file_.close(); }
+    // Lets go of the entries read so far, for a list that could not show them: the file
+    // keeps them, and later records go after them in the file and start the entries anew.
+    void forgetEntries();
 
     const std::string& path() const { return path_; }
     size_t size() const { return entries_.size(); }

@@ -50,7 +50,7 @@ public:
     virtual bool replace(const std::string& source, const std::string& target) = 0;
     virtual bool exists(const std::string& path) = 0;
     // The file's last-write time; absent when the file does not exist.
-    virtual std::optional<ModStamp> modStamp(const std::string& path) = 0;
+    virtual std::optional<ModStamp> readModStamp(const std::string& path) = 0;
 };
 
 }  // namespace vokanti

@@ -77,8 +77,9 @@ private:
     friend class testing::DialogAccess;
 
     // --- Form exchange, profile and option rules ----------------------------------------
-    // Reads the form; on a rejected integer shows the message, focuses and selects the field.
-    bool readForm();
+    // Reads the form; on a rejected integer shows the message, focuses and selects the field,
+    // and the caller goes on with the values the options then hold.
+    void readForm();
     void writeForm();
     int findEqualEntry(int id, const std::string& text) const override;
     void loadSettings();
@@ -107,6 +108,7 @@ private:
     bool resolveProgramDir();
     std::string envPath(const char* relativeName) const { return ProgramDir + relativeName; }
     void loadHistories();
+    void showHistory(int comboId, History& history);
     bool recordInputHistory(const std::string& text);
     bool recordOutputHistory(const std::string& text);
     void closeHistories();
@@ -121,6 +123,8 @@ private:
     void reloadDictionaryListIfChanged();
     void browseDictionary();
     void addTypedDictionary();
+    // Adds `path` to the box and then to the list; false (reported) when the box refused it.
+    bool addDictionary(const std::string& path);
     void removeAddedDictionary();
 
     // --- Favorites and list tabs -----------------------------------------------------------
@@ -156,6 +160,8 @@ private:
     void takeInput(const std::string& input);
     // Shows a file error (the file's full path in `pattern`'s %s) in the result box.
     void reportFileError(const char* pattern, const std::string& path);
+    // Reports a list control that refused an entry; always false.
+    bool reportEntryRefused();
     // Ends the dialog after the missing-file message for `path`.
     void endForMissingFile(const std::string& path);
     // Shell open of a full path, with the word-processor fallback.

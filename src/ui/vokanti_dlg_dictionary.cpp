@@ -22,9 +22,14 @@ bool CVokantiDlg::loadDictionaryList() {
             return true;
         case DictionaryList::LoadResult::Loaded: break;
     }
-    const std::vector<std::string>& entries = dictionaryList.entries();
     form_.clearEntries(IDC_DICTIONARY);
-    form_.appendEntries(IDC_DICTIONARY, entries);
+    // A box that cannot hold the whole list shows none of it, and the list lets go of it:
+    // the box's indices and the list's keep naming the same dictionaries.
+    if (!form_.appendEntries(IDC_DICTIONARY, dictionaryList.entries())) {
+        dictionaryList.forgetEntries();
+        reportFileError(text::kListFillFailed, path);
+    }
+    const std::vector<std::string>& entries = dictionaryList.entries();
     const std::string first = entries.empty() ? std::string() : entries.front();
     form_.setText(IDC_DICTIONARY, first);
     options.dictionary = first;
@@ -42,22 +47,26 @@ void CVokantiDlg::browseDictionary() {
     request.filter = text::kDictionaryFilter;
     request.fileMustExist = false;
     if (const auto chosen = platform_.prompts.openFile(request)) {
-        // A rejected number elsewhere in the form has been reported and focused; adding now
-        // would write stale values over what the user typed.
-        if (!readForm()) return;
-        options.dictionary = normalizePath(*chosen);
-        dictionaryList.add(options.dictionary);
-        form_.appendEntries(IDC_DICTIONARY, {options.dictionary});
-        writeForm();
+        readForm();
+        const std::string path = normalizePath(*chosen);
+        if (addDictionary(path)) {
+            options.dictionary = path;
+            writeForm();
+        }
     }
     form_.setText(IDC_DICTIONARY, options.dictionary);
 }
 
 void CVokantiDlg::addTypedDictionary() {
-    if (!readForm()) return;
-    dictionaryList.add(options.dictionary);
-    form_.appendEntries(IDC_DICTIONARY, {options.dictionary});
+    readForm();
+    addDictionary(options.dictionary);
     writeForm();
+}
+
+bool CVokantiDlg::addDictionary(const std::string& path) {
+    if (!form_.appendEntries(IDC_DICTIONARY, {path})) return reportEntryRefused();
+    dictionaryList.add(path);
+    return true;
 }
 
 void CVokantiDlg::removeAddedDictionary() {

@@ -28,12 +28,19 @@ void CVokantiDlg::loadFavorites() {
     showFavorites();
 }
 
-// Fills both lists from the model.
+// Fills both lists from the model. Lists that cannot hold every favorite show none, and the
+// model lets go of them too (treated as a file not read), so indices stay in step.
 void CVokantiDlg::showFavorites() {
     form_.clearEntries(IDC_FAVORITE_LIST);
     form_.clearEntries(IDC_FAVORITE_LOCATIONS);
-    form_.appendEntries(IDC_FAVORITE_LIST, favorites.titles());
-    form_.appendEntries(IDC_FAVORITE_LOCATIONS, favorites.locations());
+    if (form_.appendEntries(IDC_FAVORITE_LIST, favorites.titles()) &&
+        form_.appendEntries(IDC_FAVORITE_LOCATIONS, favorites.locations())) {
+        return;
+    }
+    form_.clearEntries(IDC_FAVORITE_LIST);
+    form_.clearEntries(IDC_FAVORITE_LOCATIONS);
+    favorites.forgetEntries();
+    reportFileError(text::kListFillFailed, favorites.path());
 }
 
 void CVokantiDlg::applyListTab() {
@@ -72,16 +79,27 @@ void CVokantiDlg::takeInputFromFavorite() {
 }
 
 void CVokantiDlg::addFavorite() {
-    if (!readForm()) return;
+    readForm();
     if (options.input.empty()) return;
+    // Favorites not read whole are not changed: say so before asking for a title.
+    if (!favorites.readWhole()) {
+        reportFavoritesWrite(Favorites::WriteResult::NotReadWhole);
+        return;
+    }
     const auto title = platform_.prompts.favoriteTitle();
     if (!title || title->empty()) return;
-    const Favorites::WriteResult result = favorites.add(*title, options.input);
-    if (result != Favorites::WriteResult::NotReadWhole) {
-        form_.appendEntries(IDC_FAVORITE_LIST, {*title});
-        form_.appendEntries(IDC_FAVORITE_LOCATIONS, {options.input});
+    // Both lists take the new favorite before the model does; a refusal leaves all three
+    // as they were.
+    if (!form_.appendEntries(IDC_FAVORITE_LIST, {*title})) {
+        reportEntryRefused();
+        return;
     }
-    reportFavoritesWrite(result);
+    if (!form_.appendEntries(IDC_FAVORITE_LOCATIONS, {options.input})) {
+        form_.deleteEntry(IDC_FAVORITE_LIST, form_.entryCount(IDC_FAVORITE_LIST) - 1);
+        reportEntryRefused();
+        return;
+    }
+    reportFavoritesWrite(favorites.add(*title, options.input));
 }
 
 void CVokantiDlg::deleteSelectedFavorite() {

@@ -43,35 +43,56 @@ void CVokantiDlg::loadHistories() {
     form_.clearEntries(IDC_HISTORY_LIST);
     historyListFilled = false;  // filled when its page is first shown
     if (inputHistory.load(envPath(env::kInputHistory)) == History::LoadResult::ReadFailed) {
-        reportFileError(text::kFileReadFailed, inputHistory.path());
+        reportFileError(text::kHistoryReadFailed, inputHistory.path());
     }
-    form_.appendEntries(IDC_INPUT, inputHistory.newestFirst());
+    showHistory(IDC_INPUT, inputHistory);
 
     form_.clearEntries(IDC_OUTPUT);
     if (outputHistory.load(envPath(env::kOutputHistory)) == History::LoadResult::ReadFailed) {
-        reportFileError(text::kFileReadFailed, outputHistory.path());
+        reportFileError(text::kHistoryReadFailed, outputHistory.path());
     }
-    form_.appendEntries(IDC_OUTPUT, outputHistory.newestFirst());
+    showHistory(IDC_OUTPUT, outputHistory);
 }
 
+// A combo box that cannot hold the whole history shows none of it, and the history lets go
+// of its entries, so that the box's indices and the history's keep naming the same texts.
+void CVokantiDlg::showHistory(int comboId, History& history) {
+    if (form_.appendEntries(comboId, history.newestFirst())) return;
+    history.forgetEntries();
+    reportFileError(text::kListFillFailed, history.path());
+}
+
+// The lists take the new entry first and the history only then: a list that refuses it, or
+// a history line that cannot be written, leaves every list and the history as they were.
 bool CVokantiDlg::recordInputHistory(const std::string& text) {
+    if (!form_.insertEntry(IDC_INPUT, 0, text)) return reportEntryRefused();
+    if (historyListFilled && !form_.insertEntry(IDC_HISTORY_LIST, 0, text)) {
+        form_.deleteEntry(IDC_INPUT, 0);
+        return reportEntryRefused();
+    }
     if (inputHistory.record(text) == History::RecordResult::WriteFailed) {
+        form_.deleteEntry(IDC_INPUT, 0);
+        if (historyListFilled) form_.deleteEntry(IDC_HISTORY_LIST, 0);
         reportFileError(text::kFileWriteFailed, inputHistory.path());
         return false;
     }
-    form_.insertEntry(IDC_INPUT, 0, text);
-    if (historyListFilled) form_.insertEntry(IDC_HISTORY_LIST, 0, text);
     updateHorizontalExtent(IDC_HISTORY_LIST);
     return true;
 }
 
 bool CVokantiDlg::recordOutputHistory(const std::string& text) {
+    if (!form_.insertEntry(IDC_OUTPUT, 0, text)) return reportEntryRefused();
     if (outputHistory.record(text) == History::RecordResult::WriteFailed) {
+        form_.deleteEntry(IDC_OUTPUT, 0);
         reportFileError(text::kFileWriteFailed, outputHistory.path());
         return false;
     }
-    form_.insertEntry(IDC_OUTPUT, 0, text);
     return true;
+}
+
+bool CVokantiDlg::reportEntryRefused() {
+    platform_.prompts.resultBox(text::kListEntryRefused);
+    return false;
 }
 
 void CVokantiDlg::closeHistories() {
@@ -101,8 +122,8 @@ void CVokantiDlg::clearHistory() {
         }
     }
     if (stopped) {
-        form_.appendEntries(IDC_INPUT, inputHistory.newestFirst());
-        form_.appendEntries(IDC_OUTPUT, outputHistory.newestFirst());
+        showHistory(IDC_INPUT, inputHistory);
+        showHistory(IDC_OUTPUT, outputHistory);
     }
     historyListFilled = false;
     if (form_.visible(IDC_HISTORY_LIST)) fillHistoryList();
@@ -114,7 +135,12 @@ void CVokantiDlg::clearHistory() {
 void CVokantiDlg::fillHistoryList() {
     if (historyListFilled) return;
     form_.clearEntries(IDC_HISTORY_LIST);
-    form_.appendEntries(IDC_HISTORY_LIST, inputHistory.newestFirst());
+    // A list that cannot hold the history stays empty, so its selection names nothing; the
+    // next showing of the page tries again.
+    if (!form_.appendEntries(IDC_HISTORY_LIST, inputHistory.newestFirst())) {
+        reportFileError(text::kListFillFailed, inputHistory.path());
+        return;
+    }
     historyListFilled = true;
 }
 

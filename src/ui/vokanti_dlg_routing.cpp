@@ -162,8 +162,7 @@ void CVokantiDlg::takeInputFromCombo() {
 }
 
 void CVokantiDlg::takeInput(const std::string& input) {
-    // A rejected number is shown with its field focused; the form stays as the user has it.
-    if (!readForm()) return;
+    readForm();
     options.input = input;
     writeForm();
     proposeOutputName();
@@ -178,7 +177,7 @@ void CVokantiDlg::chooseOutputFile() {
     // An open dialog without the must-exist option, so a new name is accepted.
     const auto chosen = platform_.prompts.openFile({text::kFileDialogTitle, text::kOutputFilter, false});
     if (!chosen) return;
-    if (!readForm()) return;
+    readForm();
     options.output = normalizePath(*chosen);
     writeForm();
 }

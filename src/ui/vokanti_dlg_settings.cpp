@@ -25,7 +25,10 @@ bool CVokantiDlg::doDataExchange(bool save) {
     return false;
 }
 
-bool CVokantiDlg::readForm() { return doDataExchange(true); }
+// A rejected number has been shown with its field focused; every operation that reads the
+// form goes on with the values the options then hold (the fields before it read anew, the
+// rejected one and those after it as they were).
+void CVokantiDlg::readForm() { doDataExchange(true); }
 
 void CVokantiDlg::writeForm() { doDataExchange(false); }
 

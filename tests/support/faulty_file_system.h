@@ -33,7 +33,7 @@ public:
         return done;
     }
     bool exists(const std::string& path) override { return real_.exists(path); }
-    std::optional<ModStamp> modStamp(const std::string& path) override { return real_.modStamp(path); }
+    std::optional<ModStamp> readModStamp(const std::string& path) override { return real_.readModStamp(path); }
 
 private:
     static bool allowed(const Hook& hook, const std::string& path) { return !hook || hook(path); }

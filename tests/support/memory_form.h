@@ -2,6 +2,7 @@
 // The in-memory twin of the Win32 form adapter, for native tests. It keeps what real
 // controls keep and behaves as the contract suite says they do; `click()` plays a user's
 // click on an automatic check box or radio button.
+#include <limits>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -38,6 +39,9 @@ public:
     int focusedWithSelection() const { return focused_; }
     // The entries a list shows, top first.
     std::vector<std::string> entries(int id) const { return at(id).entries; }
+    // From now on the list refuses any entry that would make it hold more than `count`, as
+    // a real one does when memory runs out.
+    void limitEntries(int id, int count) { at(id).limit = count; }
 
     bool checked(int id) const override { return at(id).checked; }
     void setChecked(int id, bool on) override { at(id).checked = on; }
@@ -52,18 +56,22 @@ public:
     }
     void setText(int id, const std::string& text) override { at(id).text = text; }
     int entryCount(int id) const override { return static_cast<int>(at(id).entries.size()); }
-    void insertEntry(int id, int index, const std::string& text) override {
+    bool insertEntry(int id, int index, const std::string& text) override {
         Control& c = at(id);
-        if (index < 0 || index > entryCount(id)) return;
+        if (index < 0 || index > entryCount(id)) return true;
+        if (entryCount(id) >= c.limit) return false;
         c.entries.insert(c.entries.begin() + index, text);
         // The selection stays on the same entry, as in the real list box, combo box and tabs.
         if (c.selection >= index) ++c.selection;
         if (c.kind == ControlKind::Tab && c.selection < 0) c.selection = 0;
+        return true;
     }
-    void appendEntries(int id, const std::vector<std::string>& texts) override {
+    bool appendEntries(int id, const std::vector<std::string>& texts) override {
         Control& c = at(id);
+        if (c.entries.size() + texts.size() > static_cast<size_t>(c.limit)) return false;
         c.entries.insert(c.entries.end(), texts.begin(), texts.end());
         if (c.kind == ControlKind::Tab && c.selection < 0 && !c.entries.empty()) c.selection = 0;
+        return true;
     }
     void deleteEntry(int id, int index) override {
         Control& c = at(id);
@@ -98,6 +106,7 @@ private:
         std::string text;
         std::vector<std::string> entries;  // stay empty but for lists, combos and tabs
         int selection = -1, extent = 0, radioGroup = -1;
+        int limit = std::numeric_limits<int>::max();
     };
     const Control& at(int id) const {
         auto it = controls_.find(id);

@@ -52,7 +52,7 @@ TEST_F(Win32Files, AnOpenFileIsSharedWithNobodyAndCreateEmptiesOnlyWhatItHolds) 
 
 TEST_F(Win32Files, WritesReachTheSystemAtOnceAndReplacement) {
     const std::string a = dir.file("a.txt");
-    EXPECT_FALSE(files.modStamp(a).has_value() || files.remove(a));
+    EXPECT_FALSE(files.readModStamp(a).has_value() || files.remove(a));
     EXPECT_TRUE(files.exists(dir.path()));  // a directory exists too
     dir.write("a.txt", "abc\r\n");
     auto file = files.open(a, OpenMode::ReadWrite);
@@ -68,7 +68,7 @@ TEST_F(Win32Files, WritesReachTheSystemAtOnceAndReplacement) {
     file.reset();
     EXPECT_EQ(dir.read("a.txt"), "abc!");
 
-    EXPECT_TRUE(files.modStamp(a).has_value());
+    EXPECT_TRUE(files.readModStamp(a).has_value());
 
     dir.write("b.txt", "new");
     EXPECT_TRUE(files.replace(dir.file("b.txt"), a) && !dir.exists("b.txt"));
@@ -96,7 +96,7 @@ TEST_F(Win32Files, FavoritesRewritesReplaceTheFileWholeOrLeaveItAsItWas) {
     // Released: the next change writes the whole list, the earlier addition included.
     EXPECT_EQ(favorites.add("More", "C:/more.txt"), Favorites::WriteResult::Written);
     EXPECT_EQ(dir.read("favorite.txt"), old + "New\r\nC:/new.txt\r\nMore\r\nC:/more.txt\r\n");
-    EXPECT_EQ(favorites.stamp(), files.modStamp(path));
+    EXPECT_EQ(favorites.stamp(), files.readModStamp(path));
     // A read-only file is read all the same, and never replaced.
     dir.write("favorite.txt", old);
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));

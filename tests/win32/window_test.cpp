@@ -307,6 +307,59 @@ TEST_F(MainWindowTest, FavoritesAddedAndDeletedOnRealListsKeepEveryOtherLineByte
     EXPECT_TRUE(prompts.results.empty());
 }
 
+// After "整数を入力してください。" each reader of the form goes on with the values the options
+// then hold: the question count is rejected, so the dictionary, input and output keep the
+// values read before it.
+TEST_F(MainWindowTest, ARejectedNumberIsReportedAndEachPickOrAddGoesOn) {
+    dir.write("env\\in_history.txt", "C:/hist/h.txt\r\n");
+    dir.write("env\\favorite.txt", "Fav\r\nC:/fav/f.txt\r\n");
+    dir.write("env\\dict.txt", "listed.txt\r\n");
+    DialogAccess access(dlg);
+    struct Case {
+        const char* name;
+        int control, notification;
+        std::function<void()> check;
+    };
+    const std::string desktop = "C:/Users/me/Desktop/";
+    const Case cases[] = {
+        {"history double-click", IDC_HISTORY_LIST, LBN_DBLCLK,
+         [&] { EXPECT_EQ(form.text(IDC_INPUT) + "|" + form.text(IDC_OUTPUT), "C:/hist/h.txt|" + desktop + "h.vkndb5s"); }},
+        {"favorite double-click", IDC_FAVORITE_LIST, LBN_DBLCLK,
+         [&] { EXPECT_EQ(form.text(IDC_INPUT) + "|" + form.text(IDC_OUTPUT), "C:/fav/f.txt|" + desktop + "f.vkndb5s"); }},
+        {"dictionary add", IDC_ADD_DICTIONARY, BN_CLICKED,
+         [&] {
+             // The text read before the rejected field is added, and only the added one travels.
+             EXPECT_EQ(form.entryCount(IDC_DICTIONARY), 2);
+             EXPECT_NE(access.buildCommandLine().find(" -d \"C:/dic/before.txt\""), std::string::npos);
+         }},
+        {"favorites add", IDC_ADD_FAVORITE, BN_CLICKED,
+         [&] {
+             EXPECT_EQ(dir.read("env\\favorite.txt"), "Fav\r\nC:/fav/f.txt\r\nNew\r\nC:/in/before.txt\r\n");
+             EXPECT_EQ(form.entryCount(IDC_FAVORITE_LIST), 2);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.write("env\\favorite.txt", "Fav\r\nC:/fav/f.txt\r\n");
+        prompts.results.clear();
+        prompts.titleAnswer = std::string("New");
+        run([&](HWND hwnd) {
+            access.fillHistoryList();
+            form.setText(IDC_DICTIONARY, "C:/dic/before.txt");
+            form.setText(IDC_INPUT, "C:/in/before.txt");
+            access.readForm();
+            form.setText(IDC_DICTIONARY, "C:/dic/typed.txt");
+            form.setText(IDC_QUESTION_NUM, "abc");
+            form.setSelection(IDC_HISTORY_LIST, 0);
+            form.setSelection(IDC_FAVORITE_LIST, 0);
+            SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(c.control, c.notification),
+                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, c.control)));
+            EXPECT_EQ(prompts.results, std::vector<std::string>{"整数を入力してください。"});
+            c.check();
+        });
+    }
+}
+
 // A press in the open list of a combo box, a window outside the dialog, clears the favorites
 // selection as a press anywhere else in the dialog does.
 TEST_F(MainWindowTest, APressInAnOpenComboListClearsTheFavoritesSelection) {

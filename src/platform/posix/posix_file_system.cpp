@@ -106,7 +106,7 @@ bool PosixFileSystem::exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-std::optional<ModStamp> PosixFileSystem::modStamp(const std::string& path) {
+std::optional<ModStamp> PosixFileSystem::readModStamp(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return std::nullopt;
     return static_cast<ModStamp>(st.st_mtime);

@@ -12,7 +12,7 @@ public:
     bool remove(const std::string& path) override;
     bool replace(const std::string& source, const std::string& target) override;
     bool exists(const std::string& path) override;
-    std::optional<ModStamp> modStamp(const std::string& path) override;
+    std::optional<ModStamp> readModStamp(const std::string& path) override;
 };
 
 }  // namespace vokanti

@@ -31,20 +31,22 @@ private:
 };
 
 template <class List>
-void appendAll(const List& list, const std::vector<std::string>& texts) {
+bool appendAll(const List& list, const std::vector<std::string>& texts) {
     size_t bytes = 0;
     for (const auto& t : texts) bytes += t.size() + 1;
     RedrawOff quiet(list);
     // Reserving room first keeps the whole fill linear. A refused reservation only costs
     // speed: each entry still finds room as it is added.
     list.reserve(static_cast<int>(texts.size()), static_cast<int>(bytes));
+    const int before = list.count();
     for (const auto& t : texts) {
-        if (list.add(t.c_str()) < 0) throw std::runtime_error("no room for list entries");
+        if (list.add(t.c_str()) >= 0) continue;
+        // A refused entry takes the ones added before it away again: the caller's data
+        // and the list stay in step.
+        for (int i = list.count(); i-- > before;) list.remove(i);
+        return false;
     }
-}
-
-void checkAdded(int index) {
-    if (index < 0) throw std::runtime_error("no room for a list entry");
+    return true;
 }
 
 }  // namespace
@@ -127,35 +129,40 @@ int Win32Form::entryCount(int id) const {
     return count < 0 ? 0 : count;
 }
 
-void Win32Form::insertEntry(int id, int index, const std::string& text) {
+bool Win32Form::insertEntry(int id, int index, const std::string& text) {
     const Item it = item(id);
     const int count = entryCount(id);
-    if (index < 0 || index > count) return;
+    if (index < 0 || index > count) return true;  // no such place: nothing to add
     // -1 appends: the controls refuse an index equal to their count.
     const int at = index == count ? -1 : index;
     switch (it.kind) {
-        case Kind::ComboBox: checkAdded(ComboBox(it.hwnd).insert(at, text.c_str())); break;
-        case Kind::ListBox: checkAdded(ListBox(it.hwnd).insert(at, text.c_str())); break;
+        case Kind::ComboBox: return ComboBox(it.hwnd).insert(at, text.c_str()) >= 0;
+        case Kind::ListBox: return ListBox(it.hwnd).insert(at, text.c_str()) >= 0;
         case Kind::Tab: {
             TCITEMA tab{};
             tab.mask = TCIF_TEXT;
             tab.pszText = const_cast<char*>(text.c_str());
-            checkAdded(TabCtrl(it.hwnd).insert(index, tab));
-            break;
+            return TabCtrl(it.hwnd).insert(index, tab) >= 0;
         }
-        default: break;
+        default: return true;
     }
 }
 
-void Win32Form::appendEntries(int id, const std::vector<std::string>& texts) {
-    if (texts.empty()) return;
+bool Win32Form::appendEntries(int id, const std::vector<std::string>& texts) {
+    if (texts.empty()) return true;
     const Item it = item(id);
     switch (it.kind) {
-        case Kind::ComboBox: appendAll(ComboBox(it.hwnd), texts); break;
-        case Kind::ListBox: appendAll(ListBox(it.hwnd), texts); break;
-        default:
-            for (const auto& t : texts) insertEntry(id, entryCount(id), t);
-            break;
+        case Kind::ComboBox: return appendAll(ComboBox(it.hwnd), texts);
+        case Kind::ListBox: return appendAll(ListBox(it.hwnd), texts);
+        default: {
+            const int before = entryCount(id);
+            for (const auto& t : texts) {
+                if (insertEntry(id, entryCount(id), t)) continue;
+                for (int i = entryCount(id); i-- > before;) deleteEntry(id, i);
+                return false;
+            }
+            return true;
+        }
     }
 }
 

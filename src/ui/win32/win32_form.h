@@ -27,8 +27,8 @@ public:
     std::string text(int id) const override;
     void setText(int id, const std::string& text) override;
     int entryCount(int id) const override;
-    void insertEntry(int id, int index, const std::string& text) override;
-    void appendEntries(int id, const std::vector<std::string>& texts) override;
+    bool insertEntry(int id, int index, const std::string& text) override;
+    bool appendEntries(int id, const std::vector<std::string>& texts) override;
     void deleteEntry(int id, int index) override;
     void clearEntries(int id) override;
     int selection(int id) const override;
