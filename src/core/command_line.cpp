@@ -42,6 +42,12 @@ const char* outputFormatFlag(OutputFormat format) {
     return "";
 }
 
+// The engine's path, between double quotes when it contains a space.
+std::string enginePathArgument(const std::string& enginePath) {
+    if (enginePath.find(' ') == std::string::npos) return enginePath;
+    return "\"" + enginePath + "\"";
+}
+
 }  // namespace
 
 void clampForEngine(const Switches& switches, JobOptions& options) {
@@ -55,12 +61,7 @@ void clampForEngine(const Switches& switches, JobOptions& options) {
 std::string engineCommandLine(const std::string& enginePath, const Switches& switches,
                               const JobOptions& options,
                               const std::vector<std::string>& addedDictionaries) {
-    std::string line;
-    if (enginePath.find(' ') != std::string::npos) {
-        line.append("\"").append(enginePath).append("\"");
-    } else {
-        line = enginePath;
-    }
+    std::string line = enginePathArgument(enginePath);
 
     if (switches.matchMode) line.append(matchModeFlag(*switches.matchMode));
     if (switches.inputFormat) line.append(inputFormatFlag(*switches.inputFormat));
@@ -77,9 +78,20 @@ std::string engineCommandLine(const std::string& enginePath, const Switches& swi
     if (switches.question) appendNumber(line, " -q", options.questionNum);
     if (switches.downloadOnly) line.append(" -D");
     if (switches.cut) appendNumber(line, " -C", options.cutLength);
+    // The engine refuses a level together with -n: with every word wanted, none is known.
+    if (!switches.noIgnore && validKnownLevel(options.knownLevel) != 0) {
+        appendNumber(line, " -k", options.knownLevel);
+    }
     if (!options.input.empty()) appendQuoted(line, " -i", options.input);
     if (!options.output.empty()) appendQuoted(line, " -o", options.output);
     for (const std::string& dictionary : addedDictionaries) appendQuoted(line, " -d", dictionary);
+    return line;
+}
+
+std::string knownWordsCommandLine(const std::string& enginePath, const std::string& list) {
+    std::string line = enginePathArgument(enginePath);
+    line.append(" -K");
+    appendQuoted(line, " -i", list);
     return line;
 }
 

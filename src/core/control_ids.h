@@ -41,6 +41,12 @@
 #define IDC_FAVORITE_LOCATIONS  1041
 #define IDC_OUTPUT_HTML1        1042
 
+// Controls of the known-words level dialog: no level, then levels 1 to 3 in order.
+#define IDC_LEVEL_NONE          1101
+#define IDC_LEVEL_1             1102
+#define IDC_LEVEL_2             1103
+#define IDC_LEVEL_3             1104
+
 // The dialogs' OK and Cancel buttons (the platform's IDOK and IDCANCEL).
 #define IDC_OK                  1
 #define IDC_CANCEL              2
@@ -68,6 +74,10 @@
 #define ID_SHOW_COMMAND         32794
 #define ID_EDIT_STYLE           32795
 #define ID_EDIT_WEBDICT         32796
+// The known words: the level dialog, the known-words file, adding an output's words.
+#define ID_SETTINGS_KNOWN_LEVEL 32811
+#define ID_EDIT_KNOWN           32812
+#define ID_ADD_KNOWN            32813
 
 // The system-menu entry of the about box.
 #define IDM_ABOUTBOX            16

@@ -20,5 +20,8 @@ inline constexpr char kStyle[] = "env/style.css";
 inline constexpr char kWebDict[] = "env/webdict.txt";
 inline constexpr char kWebWav[] = "env/webwav.txt";
 inline constexpr char kLabel[] = "env/label.txt";
+// The learner's levels and known words: the engine reads both, and adds to the second.
+inline constexpr char kLevel[] = "env/level.txt";
+inline constexpr char kKnown[] = "env/known.txt";
 
 }  // namespace vokanti::env

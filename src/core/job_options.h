@@ -15,6 +15,14 @@ struct JobOptions {
     std::string dictionary;    // edit text of IDC_DICTIONARY
     std::string input;         // edit text of IDC_INPUT
     std::string output;        // edit text of IDC_OUTPUT
+    // The learner's level: the engine leaves out the words of this level and below
+    // (env/level.txt). 0 is no level; set by the level dialog, not by the form.
+    int32_t knownLevel = 0;
 };
+
+inline constexpr int32_t kMaxKnownLevel = 3;
+
+// `level` when it names a level the window offers (1 to kMaxKnownLevel), else 0: no level.
+constexpr int32_t validKnownLevel(int32_t level) { return level >= 1 && level <= kMaxKnownLevel ? level : 0; }
 
 }  // namespace vokanti

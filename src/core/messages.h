@@ -16,6 +16,13 @@ inline constexpr char kResultTempFailed[] = "tmpファイルのオープンに�
 inline constexpr char kResultDownloadFailed[] = "ダウンロードに失敗しました．";
 inline constexpr char kResultGeneralFailure[] = "ファイル作成に失敗しました．．．";
 
+// --- Known words ------------------------------------------------------------------------------
+// The words of the output were added: the number of lines env/known.txt grew by for %d.
+inline constexpr char kKnownWordsAdded[] = "既知語に%d語を追加しました．";
+// Added, but env/known.txt could not be read afterwards to count them.
+inline constexpr char kKnownWordsAddedUncounted[] = "既知語に追加しました．";
+inline constexpr char kNoOutputFile[] = "出力ファイルが指定されていません．";
+
 // --- Messages of the window -----------------------------------------------------------------
 inline constexpr char kIntegerRequired[] = "整数を入力してください。";
 inline constexpr char kSettingsSaveFailed[] = "設定を保存できませんでした．";

@@ -15,7 +15,7 @@ struct Result {
     const char* path;  // fills the message's %s; null when it has none
 };
 
-constexpr std::array<Result, 16> kResults = {{
+constexpr std::array<Result, 19> kResults = {{
     {text::kResultSuccess, nullptr},
     {text::kResultBadOptions, nullptr},
     {text::kResultInputFailed, nullptr},
@@ -32,6 +32,9 @@ constexpr std::array<Result, 16> kResults = {{
     {text::kResultEnvFileFailed, env::kWebDict},
     {text::kResultEnvFileFailed, env::kWebWav},
     {text::kResultEnvFileFailed, env::kLabel},
+    {text::kResultGeneralFailure, nullptr},
+    {text::kResultEnvFileFailed, env::kLevel},
+    {text::kResultEnvFileFailed, env::kKnown},
 }};
 
 }  // namespace

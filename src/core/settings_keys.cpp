@@ -57,4 +57,8 @@ const IntKeys& intKeys() {
     return keys;
 }
 
+int32_t parseKnownLevel(const std::string& text) {
+    return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? validKnownLevel(text[0] - '0') : 0;
+}
+
 }  // namespace vokanti

@@ -4,6 +4,7 @@
 // orders are kept as they are because the profile file shows them.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/job_options.h"
 
@@ -31,5 +32,11 @@ const CheckKeys& checkKeysLoadOrder();
 const CheckKeys& checkKeysSaveOrder();
 // The integers, read and written in this order after the check states.
 const IntKeys& intKeys();
+
+// The learner's known-words level, after the integers: "1" to "3" exactly; anything else,
+// or no key, is no level. Saved only while a level is chosen (the key is removed
+// otherwise), so that a profile without levels stays as it always was.
+inline constexpr const char kKnownLevelKey[] = "known_level";
+int32_t parseKnownLevel(const std::string& text);
 
 }  // namespace vokanti

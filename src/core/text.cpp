@@ -41,4 +41,10 @@ std::string formatText(std::string_view pattern, std::string_view value) {
     return out;
 }
 
+std::string formatCount(std::string_view pattern, long long count) {
+    const auto at = pattern.find("%d");
+    if (at == std::string_view::npos) return std::string(pattern);
+    return std::string(pattern.substr(0, at)) + std::to_string(count) + std::string(pattern.substr(at + 2));
+}
+
 }  // namespace vokanti

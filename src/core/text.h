@@ -20,5 +20,7 @@ size_t characterCount(std::string_view text);
 
 // Replaces %s in `pattern` by `value` (only the first %s).
 std::string formatText(std::string_view pattern, std::string_view value);
+// Replaces %d in `pattern` by `count` in decimal (only the first %d).
+std::string formatCount(std::string_view pattern, long long count);
 
 }  // namespace vokanti

@@ -13,6 +13,8 @@ public:
     virtual std::string readText(const char* section, const char* key) = 0;
     // Writes the value as decimal text; false when the profile could not be written.
     virtual bool writeInt(const char* section, const char* key, int32_t value) = 0;
+    // Removes `key` and its value; true when it is gone (a key that was never there too).
+    virtual bool removeKey(const char* section, const char* key) = 0;
 };
 
 }  // namespace vokanti

@@ -1,5 +1,6 @@
 #pragma once
 // Everything that asks or tells the user something in a window of its own.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,9 @@ public:
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     // The favorite-title dialog; the title on OK (possibly empty), absent on cancel.
     virtual std::optional<std::string> favoriteTitle() = 0;
+    // The known-words level dialog showing `current` (0 for no level); the level chosen on
+    // OK, absent on cancel.
+    virtual std::optional<int32_t> knownLevel(int32_t current) = 0;
     // The about box; returns when it is closed.
     virtual void about() = 0;
 };

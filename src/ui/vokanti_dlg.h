@@ -12,8 +12,10 @@
 //   vokanti_dlg_dictionary.cpp dictionary list
 //   vokanti_dlg_favorites.cpp  favorites and the list tabs
 //   vokanti_dlg_shell.cpp      shell actions, command viewer, about box
+//   vokanti_dlg_known.cpp      known-words level, known-words file, adding an output's words
 //   vokanti_dlg_routing.cpp    message map, pre-translation, start-up, routing-only operations
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,11 @@ private:
     // builds the command line.
     std::string buildCommandLine();
     void runJob();
+    // Reports a command line too long for the platform; false then.
+    bool commandLineFits(const std::string& commandLine);
+    // Runs the engine in the program directory and waits for it: its exit code, or absent
+    // (reported) when it could not be started.
+    std::optional<uint32_t> runEngine(const std::string& commandLine);
     void batchStart(const std::string& argument);
     void exitDialog();
 
@@ -137,6 +144,11 @@ private:
     void clearFavoriteSelection();
     // Reports a rewrite of the favorites that did not reach the file.
     void reportFavoritesWrite(Favorites::WriteResult result);
+
+    // --- Known words -----------------------------------------------------------------------
+    void chooseKnownLevel();
+    void editKnownWords();
+    void addOutputToKnownWords();
 
     // --- Routing-only operations ----------------------------------------------------------
     void takeInputFromCombo();

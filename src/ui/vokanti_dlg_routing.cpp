@@ -88,6 +88,9 @@ const std::vector<MessageMapEntry>& CVokantiDlg::messageMap() {
         {Cmd, kClicked, ID_EDIT_STYLE, callWith<&D::editEnvFile, env::kStyle>},
         {Cmd, kClicked, ID_EDIT_WEBDICT, callWith<&D::editEnvFile, env::kWebDict>},
         {Cmd, kClicked, IDC_NO_DICT, call<&D::applyNoDictPreset>},
+        {Cmd, kClicked, ID_SETTINGS_KNOWN_LEVEL, call<&D::chooseKnownLevel>},
+        {Cmd, kClicked, ID_EDIT_KNOWN, call<&D::editKnownWords>},
+        {Cmd, kClicked, ID_ADD_KNOWN, call<&D::addOutputToKnownWords>},
     };
     return map;
 }

@@ -52,6 +52,7 @@ void CVokantiDlg::loadSettings() {
     }
     const JobOptions defaults;
     for (const IntKey& k : intKeys()) options.*k.field = readInt(k.key, defaults.*k.field);
+    options.knownLevel = parseKnownLevel(platform_.profile.readText(kProfileSection, kKnownLevelKey));
     writeForm();
     applyOptionRules();
 }
@@ -76,6 +77,8 @@ void CVokantiDlg::saveSettings() {
     for (const IntKey& k : intKeys()) {
         written &= profile.writeInt(kProfileSection, k.key, options.*k.field);
     }
+    written &= options.knownLevel != 0 ? profile.writeInt(kProfileSection, kKnownLevelKey, options.knownLevel)
+                                       : profile.removeKey(kProfileSection, kKnownLevelKey);
     if (!written) platform_.prompts.resultBox(text::kSettingsSaveFailed);
 }
 

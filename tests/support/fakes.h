@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -24,6 +25,11 @@ public:
         EXPECT_STREQ(section, "Vokanti");
         values[key] = std::to_string(value);
         writes.push_back(key);
+        return writesSucceed;
+    }
+    bool removeKey(const char* section, const char* key) override {
+        EXPECT_STREQ(section, "Vokanti");
+        values.erase(key);
         return writesSucceed;
     }
     std::map<std::string, std::string> values;  // by key, in the one section
@@ -49,7 +55,13 @@ public:
         return answer;
     }
     std::optional<std::string> favoriteTitle() override { return ++titleDialogs, titleAnswer; }
+    std::optional<int32_t> knownLevel(int32_t current) override {
+        levelsShown.push_back(current);
+        return levelAnswer;
+    }
     void about() override { ++aboutBoxes; }
+    std::vector<int32_t> levelsShown;     // the level each level dialog opened with
+    std::optional<int32_t> levelAnswer;  // what the level dialog answers (absent: cancel)
 
     std::vector<std::string> results;  // texts of result boxes, in order
     std::vector<Message> questions, texts;  // confirm() and showText() calls
@@ -79,8 +91,10 @@ public:
     std::optional<uint32_t> runAndWait(const std::string& commandLine) override {
         started.push_back(commandLine);
         startDirectories.push_back(currentDirectory);
+        if (whileRunning) whileRunning();
         return exitCode;
     }
+    std::function<void()> whileRunning;  // what the engine does before it ends
 
     std::string modulePath, currentDirectory;
     std::vector<std::string> started, startDirectories;  // command lines and current directories

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/win32/prompts_win32.h"
 #include "ui/win32/resource.h"
@@ -133,6 +134,53 @@ TEST_F(PromptsTest, FavoriteTitleIsReturnedOnOkAndNothingOnCancel) {
         EXPECT_TRUE(owner == mainWindow && !mainEnabled && IsWindowEnabled(mainWindow));
         EXPECT_EQ(caption + "|" + shownText, "お気に入りに追加|");  // every run starts with an empty title
         EXPECT_EQ(focus, field);
+    }
+}
+
+// The level dialog (template 141) opens on the current level, and only OK gives a level back.
+TEST_F(PromptsTest, KnownLevelDialogShowsTheCurrentLevelAndReturnsTheCheckedOneOnOk) {
+    const int buttons[] = {IDC_LEVEL_NONE, IDC_LEVEL_1, IDC_LEVEL_2, IDC_LEVEL_3};
+    const struct {
+        int32_t current;
+        int click;    // the radio button clicked, 0 for none
+        UINT ending;  // the command that ends the dialog
+        std::optional<int32_t> chosen;
+    } cases[] = {
+        {2, IDC_LEVEL_3, IDOK, 3},
+        {0, 0, IDOK, 0},
+        {3, IDC_LEVEL_NONE, IDOK, 0},
+        {1, IDC_LEVEL_3, IDCANCEL, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.current);
+        std::vector<int> checked;
+        std::string caption;
+        bool fits = true;
+        MessageBoxAnswerer answerer([&](HWND dialog) {
+            caption = textOf(dialog);
+            for (int id : buttons) {
+                if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) checked.push_back(id);
+            }
+            // Every description fits its button beside the round box.
+            HDC dc = GetDC(dialog);
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+            for (int id : buttons) {
+                const std::string text = textOf(GetDlgItem(dialog, id));
+                SIZE extent{};
+                RECT r{};
+                GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+                GetClientRect(GetDlgItem(dialog, id), &r);
+                fits = fits && extent.cx + GetSystemMetrics(SM_CXMENUCHECK) + 4 <= r.right;
+            }
+            ReleaseDC(dialog, dc);
+            if (c.click) SendDlgItemMessageA(dialog, c.click, BM_CLICK, 0, 0);
+            PostMessageA(dialog, WM_COMMAND, c.ending, 0);
+        });
+        EXPECT_EQ(prompts.knownLevel(c.current), c.chosen);
+        ASSERT_TRUE(answerer.result().found);
+        EXPECT_EQ(caption, "既知語のレベル");
+        EXPECT_EQ(checked, std::vector<int>{buttons[c.current]});  // one button, the current level's
+        EXPECT_TRUE(fits);
     }
 }
 

@@ -24,4 +24,8 @@ bool ProfileStoreWin32::writeInt(const char* section, const char* key, int32_t v
                                       fileName_.c_str()) != FALSE;
 }
 
+bool ProfileStoreWin32::removeKey(const char* section, const char* key) {
+    return WritePrivateProfileStringA(section, key, nullptr, fileName_.c_str()) != FALSE;
+}
+
 }  // namespace vokanti

@@ -15,6 +15,7 @@ public:
 
     std::string readText(const char* section, const char* key) override;
     bool writeInt(const char* section, const char* key, int32_t value) override;
+    bool removeKey(const char* section, const char* key) override;
 
     const std::string& fileName() const { return fileName_; }
 

@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/text.h"
 #include "ui/about_dlg.h"
+#include "ui/known_level_dlg.h"
 #include "ui/favorite_dlg.h"
 #include "ui/win32/dialog_window.h"
 #include "ui/win32/resource.h"
@@ -91,6 +92,15 @@ std::optional<std::string> PromptsWin32::favoriteTitle() {
     // -1 (the window could not be created) has been reported by the host: nothing is added.
     if (window.runModal(owner()) != kResultOK) return std::nullopt;
     return dialog.title;
+}
+
+std::optional<int32_t> PromptsWin32::knownLevel(int32_t current) {
+    Win32Form form;
+    CKnownLevelDlg dialog(form);
+    dialog.level = current;
+    DialogWindow window(dialog, form, IDD_KNOWN_LEVEL);
+    if (window.runModal(owner()) != kResultOK) return std::nullopt;
+    return dialog.level;
 }
 
 void PromptsWin32::about() {

@@ -22,6 +22,7 @@ public:
     void showText(const std::string& caption, const std::string& text) override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> favoriteTitle() override;
+    std::optional<int32_t> knownLevel(int32_t current) override;
     void about() override;
 
 private:

@@ -7,6 +7,7 @@
 #define IDD_ABOUTBOX            100
 #define IDD_VOKANTI_DIALOG      102
 #define IDD_FAVORITE            136
+#define IDD_KNOWN_LEVEL         141
 
 // Strings
 #define IDS_ABOUTBOX            101
