@@ -27,8 +27,7 @@ add_executable(run_batch tests/package/run_batch.cpp tests/win32/support/app_dri
 vokanti_target(run_batch)
 target_include_directories(run_batch PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 # The driver's own program directory is not used here; its paths only need to compile.
-target_compile_definitions(run_batch PRIVATE
-  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:stand_in_engine>")
+vokanti_app_driver_paths(run_batch)
 set_target_properties(run_batch PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/test-tools)
 
 # Text files a user opens with Notepad: UTF-8 with a byte-order mark (older Notepad reads

@@ -66,6 +66,14 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/_googletest EXCLUDE_FROM_ALL)
 
+# The programs and data a test driver (tests/win32/support/app_driver) copies into the program
+# directories it makes: Vokanti.exe, the stand-in engine, the real engine and its data.
+function(vokanti_app_driver_paths target)
+  target_compile_definitions(${target} PRIVATE
+    VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:stand_in_engine>"
+    VOKAN_ENGINE_PATH="$<TARGET_FILE:vokan>" VOKAN_DIST_DIR="${PROJECT_BINARY_DIR}/dist")
+endfunction()
+
 file(GLOB win32_test_sources CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/support/*.cpp)
 add_executable(win32_tests ${win32_test_sources} $<TARGET_OBJECTS:vokanti_resources>)
 vokanti_target(win32_tests)
@@ -73,9 +81,8 @@ target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(win32_tests PRIVATE vokanti_win32ui vokanti_ui vokanti_lists vokanti_core
                       vokanti_platform GTest::gtest GTest::gtest_main version)
 target_include_directories(win32_tests PRIVATE ${PROJECT_BINARY_DIR}/generated)
-add_dependencies(win32_tests Vokanti stand_in_engine)
-target_compile_definitions(win32_tests PRIVATE
-  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:stand_in_engine>")
+add_dependencies(win32_tests Vokanti stand_in_engine vokan vokan_demo_data)
+vokanti_app_driver_paths(win32_tests)
 # Discovered when ctest runs, not during the build: listing the tests starts Wine.
 gtest_discover_tests(win32_tests DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
 
@@ -87,5 +94,4 @@ vokanti_target(startup_bench)
 target_include_directories(startup_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(startup_bench PRIVATE vokanti_core)
 add_dependencies(startup_bench Vokanti stand_in_engine)
-target_compile_definitions(startup_bench PRIVATE
-  VOKANTI_EXE_PATH="$<TARGET_FILE:Vokanti>" VOKAN_STANDIN_PATH="$<TARGET_FILE:stand_in_engine>")
+vokanti_app_driver_paths(startup_bench)

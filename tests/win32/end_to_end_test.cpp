@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/control_ids.h"
 #include "ui/win32/resource.h"
@@ -132,6 +134,91 @@ TEST_F(EndToEnd, DeleteAsksOnlyAfterAClickOnAFavorite) {
     app.key(app.control(IDC_IGNORE_LONG), VK_DELETE);
     EXPECT_TRUE(app.noBoxWithin(500));
     EXPECT_EQ(app.readFile("env\\favorite.txt"), favorites);
+}
+
+// The headwords of a csv list the engine wrote (the first field of each row after the header).
+std::vector<std::string> headwords(const std::string& csv) {
+    std::vector<std::string> words;
+    size_t at = csv.find("\r\n");
+    while (at != std::string::npos && at + 2 < csv.size()) {
+        const size_t start = at + 2;
+        at = csv.find("\r\n", start);
+        const std::string row = csv.substr(start, at == std::string::npos ? std::string::npos : at - start);
+        const bool quoted = !row.empty() && row[0] == '"';
+        words.push_back(quoted ? row.substr(1, row.find('"', 1) - 1) : row.substr(0, row.find(',')));
+    }
+    return words;
+}
+
+struct TitleSearch {
+    const std::string* part;
+    HWND found;
+};
+
+BOOL CALLBACK matchTitle(HWND window, LPARAM data) {
+    auto* s = reinterpret_cast<TitleSearch*>(data);
+    char title[512] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (!IsWindowVisible(window) || !strstr(title, s->part->c_str())) return TRUE;
+    return s->found = window, FALSE;
+}
+
+// A top-level window of any process whose title holds `part`; null when none is shown.
+HWND windowTitled(const std::string& part) {
+    TitleSearch search{&part, nullptr};
+    EnumWindows(matchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A learner's round with the real engine and the shipped data: a list of the sample, the same
+// list at level 2, its words added to the known words, and the list made again without them.
+TEST_F(EndToEnd, ALevelShrinksTheListAndAddedKnownWordsStayOutOfTheNext) {
+    app.useRealEngine();
+    WritePrivateProfileStringA("Vokanti", "csv", "1", "C:\\windows\\Vokanti.INI");
+    WritePrivateProfileStringA("Vokanti", "vkndb5s", "0", "C:\\windows\\Vokanti.INI");
+    app.writeFile("env\\known.txt", "");
+    startAndWait();
+    const auto makeList = [&] {
+        app.setText(IDC_INPUT, app.path("sample\\sample.txt"));
+        app.setText(IDC_OUTPUT, app.path("out.csv"));
+        PostMessageA(app.mainWindow(), WM_COMMAND, ID_START, 0);
+        const ShownBox result = app.waitForBox("Vokanti", 60000);
+        EXPECT_EQ(result.text, "ファイル作成に成功しました！");
+        app.answer(result, IDOK);
+        return headwords(app.readFile("out.csv"));
+    };
+    const std::vector<std::string> all = makeList();
+
+    PostMessageA(app.mainWindow(), WM_COMMAND, ID_SETTINGS_KNOWN_LEVEL, 0);
+    const ShownBox levels = app.waitForBox("既知語のレベル");
+    ASSERT_TRUE(levels);
+    SendMessageA(GetDlgItem(levels.window, IDC_LEVEL_2), BM_CLICK, 0, 0);
+    app.answer(levels, IDOK);
+    const std::vector<std::string> rarer = makeList();
+    EXPECT_GT(rarer.size(), 0u);
+    EXPECT_LT(rarer.size(), all.size() / 2) << all.size() << " rows without a level";
+    for (const char* common : {"morning", "house", "small"}) {
+        EXPECT_EQ(std::count(rarer.begin(), rarer.end(), std::string(common)), 0) << common;
+    }
+
+    PostMessageA(app.mainWindow(), WM_COMMAND, ID_ADD_KNOWN, 0);
+    const ShownBox added = app.waitForBox("Vokanti", 60000);
+    std::vector<std::string> known = rarer;
+    std::sort(known.begin(), known.end());
+    known.erase(std::unique(known.begin(), known.end()), known.end());
+    EXPECT_EQ(added.text, "既知語に" + std::to_string(known.size()) + "語を追加しました．");
+    app.answer(added, IDOK);
+
+    const std::vector<std::string> after = makeList();
+    for (const std::string& word : after) {
+        EXPECT_FALSE(std::binary_search(known.begin(), known.end(), word)) << word;
+    }
+
+    // The edit item opens the known-words file in the program the shell gives it.
+    PostMessageA(app.mainWindow(), WM_COMMAND, ID_EDIT_KNOWN, 0);
+    HWND editor = nullptr;
+    EXPECT_TRUE(waitUntil([&] { return (editor = windowTitled("known")) != nullptr; }, 30000));
+    if (editor) PostMessageA(editor, WM_CLOSE, 0, 0);
 }
 
 }  // namespace

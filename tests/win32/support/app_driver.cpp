@@ -52,6 +52,13 @@ AppDriver::AppDriver(const std::string& program) : program_(program) {
     dir_ = slash == std::string::npos ? ".\\" : program.substr(0, slash + 1);
 }
 
+void AppDriver::useRealEngine() const {
+    directory_->copyIn(hostPath(VOKAN_ENGINE_PATH), "vokan.exe");
+    for (const char* folder : {"env", "dic", "sample"}) {
+        directory_->copyFolderIn(hostPath(VOKAN_DIST_DIR) + "\\" + folder, folder);
+    }
+}
+
 std::unique_ptr<AppDriver> AppDriver::secondInstance() const {
     return std::unique_ptr<AppDriver>(new AppDriver(directory_));
 }

@@ -31,6 +31,9 @@ public:
     ~AppDriver() { endProgram(); }  // the directory goes with the last driver sharing it
     AppDriver(const AppDriver&) = delete;
     AppDriver& operator=(const AppDriver&) = delete;
+    // Puts the real engine in place of the stand-in, with the data a user gets beside the
+    // programs (env/, dic/, sample/ of the build).
+    void useRealEngine() const;
     // A driver for another instance of the program in the same directory.
     std::unique_ptr<AppDriver> secondInstance() const;
 

@@ -52,4 +52,16 @@ void ScratchDir::copyIn(const std::string& source, const std::string& relative) 
     }
 }
 
+void ScratchDir::copyFolderIn(const std::string& source, const std::string& relative) const {
+    makeDir(relative);
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((source + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot list " + source);
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        copyIn(source + "\\" + found.cFileName, relative + "\\" + found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
 }  // namespace vokanti::testing

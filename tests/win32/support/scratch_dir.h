@@ -43,6 +43,8 @@ public:
     std::string read(const std::string& relative) const;
     bool exists(const std::string& relative) const;
     void copyIn(const std::string& source, const std::string& relative) const;
+    // Copies the files (not the subfolders) of folder `source` into a folder made here.
+    void copyFolderIn(const std::string& source, const std::string& relative) const;
 
 private:
     std::string path_;
