@@ -18,6 +18,18 @@ std::vector<std::string_view> fields(std::string_view line) {
     return result;
 }
 
+// A level: digits only, 1 to kHighestLevel.
+constexpr int kHighestLevel = 1000;
+int parseLevel(std::string_view text) {
+    if (text.empty() || text.size() > 4) return 0;
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return 0;
+        n = n * 10 + (c - '0');
+    }
+    return n <= kHighestLevel ? n : 0;
+}
+
 }  // namespace
 
 std::string asciiLower(std::string_view text) {
@@ -56,6 +68,33 @@ void IgnoreList::add(std::string_view word) { words_.insert(asciiLower(word)); }
 
 bool IgnoreList::contains(std::string_view word) const {
     return words_.count(asciiLower(word)) != 0;
+}
+
+void WordLevels::add(std::string_view word, int level) {
+    auto [at, added] = levels_.emplace(asciiLower(word), level);
+    if (!added && level < at->second) at->second = level;
+    if (level > highest_) highest_ = level;
+}
+
+int WordLevels::find(std::string_view word) const {
+    const auto found = levels_.find(asciiLower(word));
+    return found == levels_.end() ? 0 : found->second;
+}
+
+WordLevels parseWordLevels(const std::vector<std::string>& lines, size_t* skipped) {
+    WordLevels levels;
+    size_t bad = 0;
+    for (const std::string& line : lines) {
+        const std::vector<std::string_view> parts = fields(line);
+        const int level = parts.size() == 2 ? parseLevel(parts[1]) : 0;
+        if (level == 0) {
+            ++bad;
+            continue;
+        }
+        levels.add(parts[0], level);
+    }
+    if (skipped) *skipped = bad;
+    return levels;
 }
 
 IgnoreList parseIgnoreList(const std::vector<std::string>& lines) {

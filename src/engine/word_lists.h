@@ -1,6 +1,7 @@
 #pragma once
-// The two word lists of extraction: irregular forms (replace.txt) and words never listed
-// (ignore.txt). Both are built from the lines readListLines gives.
+// The word lists of extraction: irregular forms (replace.txt), words never listed
+// (ignore.txt, and the learner's known.txt, read the same way) and how common each word is
+// (level.txt). All are built from the lines readListLines gives.
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -39,6 +40,26 @@ private:
 
 // One word per line; spaces and tabs around it are dropped.
 IgnoreList parseIgnoreList(const std::vector<std::string>& lines);
+
+// How common each word is: level 1 for the most common words, higher for rarer ones.
+class WordLevels {
+public:
+    // Adds a word (kept lower-cased); a word given twice keeps its lowest level.
+    void add(std::string_view word, int level);
+    // The level of `word` (compared without regard to ASCII case), or 0 when it has none.
+    int find(std::string_view word) const;
+    // The highest level the lines gave; 0 when there are none.
+    int highest() const { return highest_; }
+    size_t size() const { return levels_.size(); }
+
+private:
+    std::unordered_map<std::string, int> levels_;
+    int highest_ = 0;
+};
+
+// Lines of `word level`: two fields separated by a TAB (or spaces), the level a whole number
+// from 1 to 1000. Any other line is skipped (counted in `skipped` when given), never an error.
+WordLevels parseWordLevels(const std::vector<std::string>& lines, size_t* skipped = nullptr);
 
 // ASCII lower case; other bytes unchanged.
 std::string asciiLower(std::string_view text);
