@@ -90,6 +90,8 @@ JobOutcome addToKnownWords(const std::string& listPath, const std::string& known
         return {kExitKnownList, "cannot read " + knownPath + ": " + error};
     const KnownWordsUpdate update = addKnownWords(known, *words);
     if (update.added == 0) return {kExitOk, {}};
+    if (kind == PathKind::File && isReadOnly(knownPath))
+        return {kExitKnownList, "cannot write " + knownPath + ": it is read-only"};
     if (replaceFile(knownPath, update.bytes, error) != WriteResult::Ok)
         return {kExitKnownList, "cannot write " + knownPath + ": " + error};
     return {kExitOk, {}};

@@ -128,19 +128,21 @@ TEST(KnownCli, FailuresLeaveKnownWordsAsTheyWere) {
         fs::remove_all(dir.env("known.txt.vokan-tmp"));
     }
 #ifdef _WIN32
-    // Held open by another program, or read-only: 18, and nothing lost.
+    // Held open by another program: 18, and nothing lost.
     HANDLE held = CreateFileW(dir.env("known.txt").wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(dir.run({"-K", "-i", "list.csv"}).exitCode, 18);
     CloseHandle(held);
     EXPECT_EQ(readFile(dir.env("known.txt")), before);
-    fs::permissions(dir.env("known.txt"), fs::perms::owner_write, fs::perm_options::remove);
+#endif
+    // Read-only: kept so, whatever the system would allow.
+    fs::permissions(dir.env("known.txt"), fs::perms::all, fs::perm_options::remove);
+    fs::permissions(dir.env("known.txt"), fs::perms::owner_read, fs::perm_options::add);
     EXPECT_EQ(dir.run({"-K", "-i", "list.csv"}).exitCode, 18);
     fs::permissions(dir.env("known.txt"), fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(readFile(dir.env("known.txt")), before);
     EXPECT_FALSE(fs::exists(dir.env("known.txt.vokan-tmp")));
-#endif
     // And when it works, every byte already there stays.
     ASSERT_EQ(dir.run({"-K", "-i", "list.csv"}).exitCode, 0);
     EXPECT_EQ(readFile(dir.env("known.txt")), before + "\ngo\ndog\n");
