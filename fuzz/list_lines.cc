@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     vokan::parseReplacements(lines);
     size_t badLevels = 0;
-    const vokan::WordLevels levels = vokan::parseWordLevels(lines, &badLevels);
+    const vokan::WordLevels levels = vokan::parseWordLevels(bytes, &badLevels);
     check(levels.size() + badLevels <= lines.size());
     check(levels.highest() >= 0 && levels.highest() <= 1000);
 

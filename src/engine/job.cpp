@@ -102,15 +102,14 @@ JobOutcome addToKnownWords(const std::string& listPath, const std::string& known
 // only help to choose between the bases the rules find, so a level.txt that is missing or
 // cannot be read is passed over.
 std::optional<Failure> readLevels(const std::string& path, const JobRequest& job, WordLists& lists) {
+    std::string bytes, error;
     if (!job.knownLevel) {
         if (job.inputFormsOnly || pathKind(path) != PathKind::File) return std::nullopt;
-        std::vector<std::string> lines;
-        if (!readList(path, kExitLevelList, lines)) lists.levels = parseWordLevels(lines);
+        if (readWholeFile(path, bytes, error)) lists.levels = parseWordLevels(bytes);
         return std::nullopt;
     }
-    std::vector<std::string> lines;
-    if (auto f = readList(path, kExitLevelList, lines)) return f;
-    lists.levels = parseWordLevels(lines);
+    if (!readWholeFile(path, bytes, error)) return Failure{kExitLevelList, "cannot read " + path + ": " + error};
+    lists.levels = parseWordLevels(bytes);
     const int highest = lists.levels->highest();
     if (highest == 0) return Failure{kExitLevelList, path + " holds no word with a level"};
     if (*job.knownLevel > highest)

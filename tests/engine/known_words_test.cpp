@@ -14,7 +14,7 @@ using Strings = std::vector<std::string>;
 TEST(WordLevels, LinesOfWordAndLevel) {
     size_t skipped = 0;
     const WordLevels levels = parseWordLevels(
-        readListLines("# levels\r\nHouse\t1\nhouse\t3\ncompost 3\r\n\r\nno level\ncat\t0\ndog\t-1\n"
+        std::string("# levels\r\nHouse\t1\nhouse\t3\ncompost 3\r\n\r\nno level\ncat\t0\ndog\t-1\n"
                       "emu\t1001\nowl\t2x\nthree\tfields\there\n\xEF\xBF\xBE\t2\n" + std::string(1 << 20, 'x') +
                       "\t2\n"),
         &skipped);

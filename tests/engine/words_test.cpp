@@ -224,7 +224,7 @@ TEST(Extract, TheHeadwordALearnerMeans) {
     WordLists lists;
     for (const auto& [sentence, expected] : cases) EXPECT_EQ(headword(sentence, lists), expected) << sentence;
     // With word levels the common word beats the rare headword the rules found first.
-    lists.levels = parseWordLevels({"large\t1", "king\t2"});
+    lists.levels = parseWordLevels("large\t1\nking\t2\n");
     EXPECT_EQ(headword("It is larger.", lists), "large");
     EXPECT_EQ(headword("Kings rule.", lists), "king");
 }

@@ -4,8 +4,8 @@
 Reads SCOWL's word lists of sizes 10, 20 and 35 (the English and American lists of words,
 capitalised words and contractions, as Debian's package scowl ships them) and writes one
 `word<TAB>level` per line: level 1 for size 10, 2 for size 20, 3 for size 35, each word
-lower-cased and at its lowest level. ASCII, CR LF, sorted by level, then word, with a
-comment header. Also writes the licence notice that travels with it, and prints how many
+lower-cased and at its lowest level. ASCII, CR LF, sorted by word (byte order, which the
+engine then need not sort again), with a comment header. Also writes the licence notice that travels with it, and prints how many
 words each level holds. Standard library only.
 """
 
@@ -75,7 +75,7 @@ HEADER = """\
 
 
 def write_levels(out_path, levels):
-    rows = sorted(levels.items(), key=lambda item: (item[1], item[0]))
+    rows = sorted(levels.items())
     counts = ", ".join("level %d: %d words" % (level, sum(1 for v in levels.values() if v == level))
                        for _, level in SIZES)
     text = HEADER.format(counts=counts) + "".join("%s\t%d\n" % row for row in rows)
