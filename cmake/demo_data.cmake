@@ -5,6 +5,8 @@
 #          replace.txt made from Debian's wordnet-base exception lists, with its notice
 #   dic/   the demo dictionary made from Debian's dict-freedict-eng-jpn, with its notice
 #   sample/ an English sample document, as text and as HTML
+#   env/level.txt, word levels made from Debian's scowl, with its notice, and an empty
+#   env/known.txt
 #
 # Every file is made by one custom command with its inputs as dependencies, so a second
 # build redoes nothing and a changed input redoes only what it feeds.
@@ -109,5 +111,39 @@ add_custom_command(
   VERBATIM)
 list(APPEND demo_data_outputs
      ${VOKAN_DIST_DIR}/env/replace.txt ${VOKAN_DIST_DIR}/env/replace.COPYING.txt)
+
+# Word levels: env/level.txt from Debian's scowl, with its notice; and the learner's own
+# known words, env/known.txt, shipped empty.
+set(VOKAN_SCOWL_DIR /usr/share/dict/scowl CACHE PATH
+    "Directory of SCOWL's word lists (Debian: scowl)")
+set(VOKAN_SCOWL_COPYRIGHT /usr/share/doc/scowl/copyright CACHE FILEPATH
+    "Debian copyright file of scowl")
+set(scowl_lists "")
+foreach(size IN ITEMS 10 20 35)
+  file(GLOB lists ${VOKAN_SCOWL_DIR}/english-*.${size} ${VOKAN_SCOWL_DIR}/american-*.${size})
+  list(APPEND scowl_lists ${lists})
+endforeach()
+if(NOT EXISTS ${VOKAN_SCOWL_DIR}/english-words.10 OR NOT EXISTS ${VOKAN_SCOWL_COPYRIGHT})
+  message(FATAL_ERROR "The demo data needs SCOWL's word lists in ${VOKAN_SCOWL_DIR} and "
+                      "${VOKAN_SCOWL_COPYRIGHT}: install the Debian package scowl (tools/setup.sh does).")
+endif()
+add_custom_command(
+  OUTPUT ${VOKAN_DIST_DIR}/env/level.txt ${VOKAN_DIST_DIR}/env/level.COPYING.txt
+  COMMAND Python3::Interpreter ${demo_data_tools}/make_levels.py
+          --scowl ${VOKAN_SCOWL_DIR}
+          --copyright ${VOKAN_SCOWL_COPYRIGHT}
+          --out ${VOKAN_DIST_DIR}/env/level.txt
+          --notice ${VOKAN_DIST_DIR}/env/level.COPYING.txt
+  DEPENDS ${demo_data_tools}/make_levels.py ${demo_data_tools}/demo_common.py ${scowl_lists} ${VOKAN_SCOWL_COPYRIGHT}
+  COMMENT "Making env/level.txt"
+  VERBATIM)
+add_custom_command(
+  OUTPUT ${VOKAN_DIST_DIR}/env/known.txt
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VOKAN_DIST_DIR}/env
+  COMMAND ${CMAKE_COMMAND} -E touch ${VOKAN_DIST_DIR}/env/known.txt
+  COMMENT "Making an empty env/known.txt"
+  VERBATIM)
+list(APPEND demo_data_outputs
+     ${VOKAN_DIST_DIR}/env/level.txt ${VOKAN_DIST_DIR}/env/level.COPYING.txt ${VOKAN_DIST_DIR}/env/known.txt)
 
 add_custom_target(vokan_demo_data ALL DEPENDS ${demo_data_outputs})

@@ -12,7 +12,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   apt_updated=no
 fi
 for p in cmake ninja-build g++ libgtest-dev googletest libcurl4-openssl-dev clang-14 libclang-rt-14-dev \
-         dict-freedict-eng-jpn wordnet-base zip unzip \
+         dict-freedict-eng-jpn wordnet-base scowl zip unzip \
          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev \
          wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick python3 fonts-ipafont-gothic locales; do
   have "$p" || need+=("$p")

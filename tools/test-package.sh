@@ -107,7 +107,7 @@ licence = z.read(top + "LICENSE.txt").decode("utf-8-sig")
 if "Copyright (C) 2026 Vokanti developers" not in licence or "WITHOUT WARRANTY" not in licence:
     problems.append("LICENSE.txt lacks the copyright line or the warranty disclaimer")
 notices = z.read(top + "THIRD-PARTY-NOTICES.txt").decode("utf-8-sig")
-for needed in ("CC BY-SA 3.0", "WordNet", "GCC RUNTIME LIBRARY EXCEPTION", "winpthreads",
+for needed in ("CC BY-SA 3.0", "WordNet", "SCOWL", "GCC RUNTIME LIBRARY EXCEPTION", "winpthreads",
                "Upstream-Name: mingw-w64"):
     if needed not in notices:
         problems.append(f"THIRD-PARTY-NOTICES.txt does not mention {needed}")

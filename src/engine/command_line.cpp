@@ -76,8 +76,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (flag == "-n") { job.noIgnoreList = true; continue; }
         if (flag == "-S") { job.unsortedDictionaries = true; continue; }
         if (flag == "-D") { job.downloadOnly = true; continue; }
+        if (flag == "-K") { job.addKnownWords = true; continue; }
 
-        const bool numeric = flag == "-l" || flag == "-L" || flag == "-q" || flag == "-C";
+        const bool numeric = flag == "-l" || flag == "-L" || flag == "-q" || flag == "-C" || flag == "-k";
         const bool textual = flag == "-i" || flag == "-o" || flag == "-d";
         if (!numeric && !textual) return fail("unknown option \"" + flag + "\"");
         if (i + 1 >= args.size()) return fail("option " + flag + " needs a value");
@@ -85,8 +86,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (numeric) {
             // Every number may be 0: lengths of 0 leave nothing out, -q 0 is a question set
             // without questions and -C 0 cuts every question right after its blank (the
-            // window sends both when the user types 0 or a negative width).
-            const int min = 0;
+            // window sends both when the user types 0 or a negative width). Levels start at 1.
+            const int min = flag == "-k" ? 1 : 0;
             int n = 0;
             if (!parseNumber(value, min, n))
                 return fail("option " + flag + " needs a whole number from " + std::to_string(min) +
@@ -94,6 +95,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
             if (flag == "-l") job.shortestExcluded = n;
             else if (flag == "-L") job.longestMeaning = n;
             else if (flag == "-q") job.questions = n;
+            else if (flag == "-k") job.knownLevel = n;
             else job.questionWidth = n;
             continue;
         }
@@ -103,6 +105,20 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         else job.extraDictionaries.push_back(value);
     }
 
+    if (job.addKnownWords) {
+        for (const std::string& flag : seen) {
+            if (flag != "-K" && flag != "-i")
+                return fail("-K takes only -i (the list whose words become known), not " + flag);
+        }
+        if (!job.extraDictionaries.empty())
+            return fail("-K takes only -i (the list whose words become known), not -d");
+        if (job.input.empty()) return fail("no list given (-i) for -K");
+        if (isUrl(job.input)) return fail("-K reads a list file, and the input is a web address");
+        result.ok = true;
+        return result;
+    }
+    if (job.knownLevel && job.noIgnoreList)
+        return fail("-k leaves out known words, and -n asks for every word: they cannot go together");
     if (job.input.empty()) return fail("no input given (-i)");
     if (job.output.empty()) return fail("no output given (-o)");
     if (job.downloadOnly && !isUrl(job.input))

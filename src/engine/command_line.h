@@ -26,6 +26,8 @@ struct JobRequest {
     std::optional<int> longestMeaning;           // -L M
     std::optional<int> questions;                // -q N
     std::optional<int> questionWidth;            // -C N
+    std::optional<int> knownLevel;               // -k N: leave out words of level N and below
+    bool addKnownWords = false;                  // -K: a job of its own, see below
     std::string input;                           // -i, a path or a URL
     std::string output;                          // -o
     std::vector<std::string> extraDictionaries;  // -d, in order
@@ -39,8 +41,11 @@ struct ParsedCommandLine {
 
 // Parses the arguments (without the program name). Fails on an unknown flag, a flag given
 // twice, two flags of one choice (-t/-j/-J, -H/-T, -p/-c/-x/-X), a missing value, a value
-// that is not a whole number in range, a missing or empty -i or -o, and -D with an input
-// that is not a URL.
+// that is not a whole number in range (-k from 1), a missing or empty -i or -o, -D with an
+// input that is not a URL, and -k with -n.
+//
+// -K is a job of its own: it adds the headwords of the list file given with -i to
+// env/known.txt. It takes -i alone: no -o, no option of an extraction job, no URL.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 
 // True when `input` names a web address (http:// or https://, any case) rather than a file.

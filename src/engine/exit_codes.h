@@ -21,6 +21,8 @@ enum ExitCode : int {
     kExitWebWav = 14,          // env/webwav.txt
     kExitLabel = 15,           // env/label.txt
     kExitInternal = 16,        // anything else: out of memory, an internal error
+    kExitLevelList = 17,       // env/level.txt (only with -k)
+    kExitKnownList = 18,       // env/known.txt cannot be read, or with -K written
 };
 
 }  // namespace vokan

@@ -31,7 +31,7 @@ public:
             if (idioms && i >= idiomEnd) {
                 if (const size_t length = idiom(text, words, i)) idiomEnd = i + length;
             }
-            if (singles) single(text, words[i]);
+            if (singles) single(text, words[i], i == 0);
         }
     }
 
@@ -39,11 +39,15 @@ public:
 
 private:
     // Looks the word up and counts it under its headword.
-    void single(const std::string& text, const Word& word) {
-        const std::string written(word.text);
-        auto cached = lookups_.find(written);
+    void single(const std::string& text, const Word& word, bool sentenceStart) {
+        // Capitalised at the start of a sentence or in capitals throughout, a word is taken
+        // as the common word first; elsewhere its case is kept.
+        const bool lowerFirst =
+            (sentenceStart && word.text.front() >= 'A' && word.text.front() <= 'Z') || isAllCapitals(word.text);
+        const std::string key = (lowerFirst ? "^" : "") + std::string(word.text);
+        auto cached = lookups_.find(key);
         if (cached == lookups_.end()) {
-            cached = lookups_.emplace(written, lookUp(word.text)).first;
+            cached = lookups_.emplace(key, lookUp(word.text, lowerFirst)).first;
         }
         const std::optional<Found>& found = cached->second;
         const std::string lower = asciiLower(word.text);
@@ -54,14 +58,33 @@ private:
         }
     }
 
-    std::optional<Found> lookUp(std::string_view word) const {
+    // Two rounds over the word's forms: headwords spelled exactly as the form, then in any
+    // case. With `lowerFirst` the first round passes over the word as written (the forms
+    // after it are lower-cased), so a capitalised entry is taken only in the second.
+    std::optional<Found> lookUp(std::string_view word, bool lowerFirst) const {
         const Replacements* replace = options_.inputFormsOnly ? nullptr : &lists_.replace;
-        for (const std::string& form : lookupForms(word, replace, options_.inputFormsOnly)) {
-            if (std::optional<LexiconEntry> entry = lexicon_.find(form)) {
+        const WordForms forms = wordForms(word, replace, options_.inputFormsOnly);
+        if (std::optional<Found> found = firstFound(forms, lowerFirst ? 1 : 0, true)) return found;
+        return firstFound(forms, 0, false);
+    }
+
+    // The entry of the first form from `start` on that a dictionary holds (with `exactCase`,
+    // under exactly that spelling). Of the rules' guesses, the first whose word has a level
+    // wins over those before it that have none: a common word over a rare headword.
+    std::optional<Found> firstFound(const WordForms& forms, size_t start, bool exactCase) const {
+        std::optional<LexiconEntry> fallback;
+        for (size_t i = start; i < forms.forms.size(); ++i) {
+            const std::string& form = forms.forms[i];
+            std::optional<LexiconEntry> entry = lexicon_.find(form);
+            if (!entry || (exactCase && entry->headword != form)) continue;
+            const bool guess = i >= forms.firstRuleForm;
+            if (!guess || !lists_.levels || lists_.levels->find(form) != 0) {
                 return Found{std::move(entry->headword), std::move(entry->meaning)};
             }
+            if (!fallback) fallback = std::move(entry);
         }
-        return std::nullopt;
+        if (!fallback) return std::nullopt;
+        return Found{std::move(fallback->headword), std::move(fallback->meaning)};
     }
 
     // The longest idiom starting at word `first` (its first word in any looked-up form, the
@@ -136,6 +159,13 @@ private:
                 const std::string& lower) const {
         if (lists_.ignore && (lists_.ignore->contains(headword) || lists_.ignore->contains(lower))) {
             return false;
+        }
+        if (lists_.known && (lists_.known->contains(headword) || lists_.known->contains(lower))) {
+            return false;
+        }
+        if (options_.knownLevel > 0 && lists_.levels) {
+            const int level = lists_.levels->find(headword);
+            if (level != 0 && level <= options_.knownLevel) return false;
         }
         if (options_.shortestExcluded > 0 &&
             characterCount(headword) <= static_cast<size_t>(options_.shortestExcluded)) {

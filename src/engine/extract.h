@@ -25,11 +25,16 @@ struct ExtractOptions {
     std::optional<int> longestMeaning;  // -L M: entries whose meaning is M or more half-width
                                   //     characters long are left out (a character that is
                                   //     double-byte in Shift-JIS counts 2); 0 or less: none
+    int knownLevel = 0;           // -k N: entries whose headword has a level of N or lower in
+                                  //     WordLists::levels are left out (0: none)
 };
 
 struct WordLists {
     Replacements replace;               // empty with -N
     std::optional<IgnoreList> ignore;   // absent with -n
+    std::optional<IgnoreList> known;    // the learner's known words; absent with -n
+    std::optional<WordLevels> levels;   // level.txt, when present: for -k, and to choose the
+                                        // commoner of several bases the rules find
 };
 
 struct VocabularyEntry {
@@ -47,6 +52,11 @@ std::vector<std::string> documentSentences(std::string_view bytes, InputKind kin
                                            std::string_view declaredCharset,
                                            const SymbolTable& symbols);
 
+// Each word is looked up under its forms (see wordForms). A form found with its exact case
+// wins over one found only in another case; the first word of a sentence and a word in
+// capitals throughout are looked up lower-cased first ("Mark the page" finds mark before
+// Mark). Of several bases the rules find, the first one that `lists.levels` holds wins
+// (larger: large before larg), else the first one found.
 std::vector<VocabularyEntry> extractEntries(const std::vector<std::string>& sentences,
                                             const Lexicon& lexicon, const WordLists& lists,
                                             const ExtractOptions& options);

@@ -12,6 +12,11 @@ enum class PathKind { Missing, File, Directory, Other };
 // What stands at `path` (UTF-8); Missing also when it cannot be examined.
 PathKind pathKind(const std::string& path);
 
+// True when the file at `path` is marked read-only (Windows: its read-only attribute; POSIX:
+// no write permission for anyone), so that the user's wish to keep it is honoured even
+// where the system itself would let it be replaced.
+bool isReadOnly(const std::string& path);
+
 // The whole content of the file at `path`. False, with a reason in `error`, when it cannot
 // be opened or read (missing, a directory, locked by another program).
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error);

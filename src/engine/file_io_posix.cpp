@@ -18,6 +18,11 @@ PathKind pathKind(const std::string& path) {
     return PathKind::Other;
 }
 
+bool isReadOnly(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error) {
     bytes.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

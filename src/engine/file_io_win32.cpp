@@ -15,6 +15,11 @@ PathKind pathKind(const std::string& path) {
     return PathKind::File;
 }
 
+bool isReadOnly(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 void* openForReading(const std::string& path, std::string& error) {
     HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

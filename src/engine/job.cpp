@@ -4,6 +4,7 @@
 #include "engine/exit_codes.h"
 #include "engine/extract.h"
 #include "engine/file_io.h"
+#include "engine/known_words.h"
 #include "engine/lexicon_set.h"
 #include "engine/list_lines.h"
 #include "engine/output.h"
@@ -74,6 +75,49 @@ JobOutcome writeOutput(const std::string& path, std::string_view bytes) {
     return {kExitOutput, error};
 }
 
+// -K: the headwords of the list at `listPath` added to known.txt, replaced whole through
+// its temporary file, so that a failure leaves it as it was.
+JobOutcome addToKnownWords(const std::string& listPath, const std::string& knownPath) {
+    std::string list, error;
+    if (!readWholeFile(listPath, list, error)) return {kExitInput, "cannot read " + listPath + ": " + error};
+    std::optional<std::vector<std::string>> words = listedHeadwords(list);
+    if (!words) return {kExitInput, listPath + " is not a list that vokan wrote (csv, vkndb5s, html1, html2 or a question set)"};
+    list = std::string();
+
+    std::string known;
+    const PathKind kind = pathKind(knownPath);
+    if (kind != PathKind::Missing && !readWholeFile(knownPath, known, error))
+        return {kExitKnownList, "cannot read " + knownPath + ": " + error};
+    const KnownWordsUpdate update = addKnownWords(known, *words);
+    if (update.added == 0) return {kExitOk, {}};
+    if (kind == PathKind::File && isReadOnly(knownPath))
+        return {kExitKnownList, "cannot write " + knownPath + ": it is read-only"};
+    if (replaceFile(knownPath, update.bytes, error) != WriteResult::Ok)
+        return {kExitKnownList, "cannot write " + knownPath + ": " + error};
+    return {kExitOk, {}};
+}
+
+// The word levels for extraction. With -k they are required (17 when level.txt cannot be
+// read or holds no level; 1 when -k asks for a level above its highest). Without -k they
+// only help to choose between the bases the rules find, so a level.txt that is missing or
+// cannot be read is passed over.
+std::optional<Failure> readLevels(const std::string& path, const JobRequest& job, WordLists& lists) {
+    std::string bytes, error;
+    if (!job.knownLevel) {
+        if (job.inputFormsOnly || pathKind(path) != PathKind::File) return std::nullopt;
+        if (readWholeFile(path, bytes, error)) lists.levels = parseWordLevels(bytes);
+        return std::nullopt;
+    }
+    if (!readWholeFile(path, bytes, error)) return Failure{kExitLevelList, "cannot read " + path + ": " + error};
+    lists.levels = parseWordLevels(bytes);
+    const int highest = lists.levels->highest();
+    if (highest == 0) return Failure{kExitLevelList, path + " holds no word with a level"};
+    if (*job.knownLevel > highest)
+        return Failure{kExitBadOptions, "-k " + std::to_string(*job.knownLevel) + " is above the highest level in " +
+                                            path + " (" + std::to_string(highest) + ")"};
+    return std::nullopt;
+}
+
 JobOutcome run(const std::vector<std::string>& args, const std::string& programDir) {
     auto failed = [](const Failure& f) { return JobOutcome{f.code, f.message}; };
 
@@ -90,6 +134,7 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
     }
 
     const std::string env = resolvePath(programDir, "env");
+    if (job.addKnownWords) return addToKnownWords(resolvePath({}, job.input), resolvePath(env, "known.txt"));
 
     // Dictionaries: those of env/dict.txt (relative to the program directory), then -d.
     std::vector<std::string> dictList;
@@ -110,6 +155,13 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
         std::vector<std::string> lines;
         if (auto f = readList(resolvePath(env, "ignore.txt"), kExitIgnoreList, lines)) return failed(*f);
         lists.ignore = parseIgnoreList(lines);
+        // The learner's known words, left out the same way; none until -K adds some.
+        const std::string known = resolvePath(env, "known.txt");
+        lists.known.emplace();
+        if (pathKind(known) != PathKind::Missing) {
+            if (auto f = readList(known, kExitKnownList, lines)) return failed(*f);
+            lists.known = parseIgnoreList(lines);
+        }
     }
     if (!job.inputFormsOnly) {
         std::vector<std::string> lines;
@@ -122,6 +174,7 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
         if (auto f = readList(resolvePath(env, "symbol.txt"), kExitSymbolList, lines)) return failed(*f);
         symbols = parseSymbolTable(lines);
     }
+    if (auto f = readLevels(resolvePath(env, "level.txt"), job, lists)) return failed(*f);
     // The page's own files, for the HTML formats only.
     PageFiles pages;
     if (job.format == OutputFormat::Html1 || job.format == OutputFormat::Html2) {
@@ -145,6 +198,7 @@ JobOutcome run(const std::vector<std::string>& args, const std::string& programD
     options.listUnknown = job.listUnknown;
     options.shortestExcluded = job.shortestExcluded.value_or(0);
     options.longestMeaning = job.longestMeaning;
+    options.knownLevel = job.knownLevel.value_or(0);
     std::vector<std::string> sentences = documentSentences(input, job.inputKind, declaredCharset, symbols);
     input = std::string();  // the raw bytes are not needed any more
     std::vector<VocabularyEntry> entries = extractEntries(sentences, lexicon, lists, options);

@@ -1,5 +1,6 @@
 #pragma once
 // The lines of a list file (ignore.txt, replace.txt, symbol.txt, dict.txt, ...).
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,5 +13,10 @@ namespace vokan {
 // tabs) and lines whose first character is '#' are skipped. The line end is removed and
 // nothing else: leading and trailing spaces stay, since some formats give them meaning.
 std::vector<std::string> readListLines(std::string_view bytes);
+
+// The same lines handed to `visit` one by one, without a copy of each: for the long lists
+// (level.txt), where a string per line costs more than the work done with it. A view is
+// valid only during its call.
+void forEachListLine(std::string_view bytes, const std::function<void(std::string_view)>& visit);
 
 }  // namespace vokan

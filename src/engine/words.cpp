@@ -91,6 +91,7 @@ public:
             forms_.emplace_back(form);
         }
     }
+    size_t size() const { return forms_.size(); }
     std::vector<std::string> take() { return std::move(forms_); }
 
 private:
@@ -106,12 +107,15 @@ void addSuffixStems(std::string_view word, std::string_view suffix, Forms& forms
     if (!endsWith(word, suffix)) return;
     const std::string stem(word.substr(0, word.size() - suffix.size()));
     const std::string withE = stem + "e";
+    // A stem ending in a vowel lost the e of its base before -ed, -er and -est (lie, tie,
+    // true) but keeps it before -ing (doing, being, going are not doe, bee, goe).
+    const bool takesE = suffix != "ing";
     if (endsDoubled(stem)) {
         forms.add(stem);                             // added, calling
         forms.add(stem.substr(0, stem.size() - 1));  // stopped, running, bigger
-    } else if (endsVowelConsonant(stem)) {
-        forms.add(withE);  // hoped, using, nicer
-        forms.add(stem);   // visited, eating
+    } else if (endsVowelConsonant(stem) || (takesE && isVowel(stem.back()))) {
+        forms.add(withE);  // hoped, using, nicer; lied, tied, truer
+        forms.add(stem);   // visited, eating; skied, echoed
     } else {
         forms.add(stem);   // walked, singing, faster
         forms.add(withE);  // changed, larger
@@ -185,13 +189,31 @@ std::vector<Word> splitWords(std::string_view sentence) {
     return words;
 }
 
+bool isAllCapitals(std::string_view word) {
+    size_t letters = 0;
+    for (char c : word) {
+        if (c >= 'a' && c <= 'z') return false;
+        if (c >= 'A' && c <= 'Z') ++letters;
+    }
+    return letters >= 2;
+}
+
 std::vector<std::string> lookupForms(std::string_view word, const Replacements* replacements,
                                      bool inputFormsOnly) {
+    return wordForms(word, replacements, inputFormsOnly).forms;
+}
+
+WordForms wordForms(std::string_view word, const Replacements* replacements, bool inputFormsOnly) {
+    WordForms result;
     Forms forms;
     forms.addAlways(word);
     const std::string lower = asciiLower(word);
     forms.addAlways(lower);
-    if (inputFormsOnly) return forms.take();
+    if (inputFormsOnly) {
+        result.firstRuleForm = forms.size();
+        result.forms = forms.take();
+        return result;
+    }
 
     // Possessives first give the word itself ("children's" -> "children"), which then goes
     // through replace.txt and the rules like any other word.
@@ -205,8 +227,10 @@ std::vector<std::string> lookupForms(std::string_view word, const Replacements* 
             if (const std::string* replaced = replacements->find(base)) forms.addAlways(*replaced);
         }
     }
+    result.firstRuleForm = forms.size();
     addRuleForms(base, forms);
-    return forms.take();
+    result.forms = forms.take();
+    return result;
 }
 
 }  // namespace vokan

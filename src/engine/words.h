@@ -18,12 +18,23 @@ struct Word {
 // word; a URL ("http://...", "www....") or e-mail address is skipped whole.
 std::vector<Word> splitWords(std::string_view sentence);
 
-// The forms to look a word up under, first to last, without repeats: as written,
-// lower-cased, its replace.txt base, then the de-inflected forms (plural and third person
-// -s/-es/-ies, past -ed/-ied, -ing with a doubled consonant or a dropped e, comparative and
-// superlative -er/-est/-ier/-iest, possessive 's and s'). With `inputFormsOnly` only the
-// first two. `replacements` may be null (not read).
+struct WordForms {
+    std::vector<std::string> forms;  // first to last, without repeats
+    size_t firstRuleForm = 0;        // forms from here on are guesses of the rules
+};
+
+// The forms to look a word up under: as written, lower-cased, without a possessive 's, its
+// replace.txt base, then the de-inflected forms (plural and third person -s/-es/-ies, past
+// -ed/-ied, -ing with a doubled consonant or a dropped e, comparative and superlative
+// -er/-est/-ier/-iest). A stem ending in a vowel takes its e first (lied: lie, then li).
+// With `inputFormsOnly` only the first two. `replacements` may be null (not read).
+WordForms wordForms(std::string_view word, const Replacements* replacements, bool inputFormsOnly);
+
+// wordForms' forms alone.
 std::vector<std::string> lookupForms(std::string_view word, const Replacements* replacements,
                                      bool inputFormsOnly);
+
+// True for a word written in capitals throughout, two letters or more ("LICENSE", "TV").
+bool isAllCapitals(std::string_view word);
 
 }  // namespace vokan

@@ -92,5 +92,37 @@ TEST(DemoData, EngineMakesAListFromTheSample) {
     EXPECT_EQ(questions.find("<td class=\"number\">4</td>"), std::string::npos);
 }
 
+// The word levels made from SCOWL: each level cuts the sample's list further, and with
+// level 2 the list keeps the sample's less common words.
+TEST(DemoData, LevelsShortenTheSamplesList) {
+    EXPECT_NE(readFile(distPath("env/level.COPYING.txt")).find("Kevin Atkinson"), std::string::npos);
+    EXPECT_EQ(readFile(distPath("env/known.txt")), "");
+    ProgramDir dir;
+    fs::remove_all(dir.root() / "env");
+    fs::copy(distPath("env"), dir.root() / "env", fs::copy_options::recursive);
+    fs::copy(distPath("dic"), dir.root() / "dic", fs::copy_options::recursive);
+    const std::string sample = distPath("sample/sample.txt").string();
+    std::vector<std::string> lists;
+    for (const char* level : {"", "1", "2", "3"}) {
+        std::vector<std::string> args{"-c", "-i", sample, "-o", "sample.csv"};
+        if (*level) args.insert(args.begin(), {"-k", level});
+        RunResult run = dir.run(args);
+        EXPECT_EQ(run.exitCode, 0) << run.stderrText;
+        lists.push_back(readFile(dir.work("sample.csv")));
+        if (lists.size() > 1) {
+            EXPECT_LT(lists.back().size(), lists[lists.size() - 2].size()) << level;
+        }
+    }
+    auto listed = [](const std::string& csv, const std::string& word) {
+        return csv.find("\n" + word + ",") != std::string::npos;
+    };
+    for (const char* common : {"garden", "morning", "small"}) {
+        EXPECT_TRUE(listed(lists[0], common)) << common;
+        EXPECT_FALSE(listed(lists[2], common)) << common;
+    }
+    for (const char* rarer : {"lettuce", "compost", "gardener"}) EXPECT_TRUE(listed(lists[2], rarer)) << rarer;
+    EXPECT_EQ(dir.run({"-k", "4", "-c", "-i", sample, "-o", "sample.csv"}).exitCode, 1);
+}
+
 }  // namespace
 }  // namespace vokan::test

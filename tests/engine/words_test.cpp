@@ -119,6 +119,9 @@ TEST(Words, LookupFormsAndDeInflection) {
         {"calling", "call", "cal"}, {"bigger", "big", ""}, {"biggest", "big", ""}, {"larger", "large", ""},
         {"faster", "fast", ""}, {"happier", "happy", ""}, {"easiest", "easy", ""}, {"nicest", "nice", "nic"},
         {"John's", "john", ""}, {"Went", "go", ""}, {"children's", "child", ""}, {"Teachers'", "teacher", ""},
+        // A stem ending in a vowel lost its e before -ed and -er, never before -ing.
+        {"lied", "lie", "li"}, {"tied", "tie", "ti"}, {"died", "die", "di"}, {"truer", "true", "tru"},
+        {"skied", "ski", ""}, {"doing", "do", "doe"}, {"being", "be", "bee"}, {"going", "go", "goe"},
     };
     for (const auto& c : cases) {
         const Strings forms = lookupForms(c[0], &replace, false);
@@ -179,8 +182,9 @@ std::vector<Row> rows(const std::vector<std::string>& sentences, const ExtractOp
 // Headwords through replace.txt and de-inflection, counts, order and examples are the
 // program-level runs'.
 TEST(Extract, ExactCaseUnknownAndIgnoredWords) {
-    EXPECT_EQ(rows({"Polish polish RUN xyzzy"}),
-              (std::vector<Row>{{"Polish", 1, "Polish"}, {"polish", 1, "polish"}, {"run", 1, "RUN"}}));
+    // Inside a sentence the exact case wins; words that differ in case are separate rows.
+    EXPECT_EQ(rows({"We polish Polish RUN xyzzy"}),
+              (std::vector<Row>{{"polish", 1, "polish"}, {"Polish", 1, "Polish"}, {"run", 1, "RUN"}}));
     ExtractOptions options;
     options.listUnknown = true;
     EXPECT_EQ(rows({"Xyzzy books XYZZY"}, options),
@@ -192,6 +196,37 @@ TEST(Extract, ExactCaseUnknownAndIgnoredWords) {
     lists.ignore = parseIgnoreList({"THE", "run", "children"});
     EXPECT_EQ(rows({"The children were running to a book"}, {}, lists),
               (std::vector<Row>{{"a", 1, "a"}, {"book", 1, "book"}}));
+}
+
+// The headword a form takes when the dictionaries hold entries that trap it: proper nouns
+// that capitalise a common word, and short headwords that are a stem without its e.
+TEST(Extract, TheHeadwordALearnerMeans) {
+    static const std::string kTraps =
+        "di /// di\ndie /// die\nking /// king\nKings /// Kings\nlarg /// larg\nlarge /// large\n"
+        "li /// li\nlie /// lie\nLICENSE /// LICENSE\nlicense /// license\nMarch /// March\nmarch /// march\n"
+        "Mark /// Mark\nmark /// mark\nPolish /// Polish\npolish /// polish\nti /// ti\ntie /// tie\n"
+        "Tokyo /// Tokyo\n";
+    LexiconSet traps;
+    traps.addBytes(kTraps, true);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Mark the page.", "mark"}, {"Polish the shoes.", "polish"}, {"March forward.", "march"},
+        {"Kings rule.", "king"}, {"We met Mark.", "Mark"}, {"They speak Polish.", "Polish"},
+        {"It was in March.", "March"}, {"Tokyo is big.", "Tokyo"}, {"See the LICENSE.", "license"},
+        {"He lied.", "lie"}, {"They tied.", "tie"}, {"It died.", "die"}, {"It is larger.", "larg"},
+    };
+    auto headword = [&](const char* sentence, const WordLists& lists) {
+        ExtractOptions options;
+        options.listUnknown = true;
+        for (const VocabularyEntry& e : extractEntries({sentence}, traps, lists, options))
+            if (e.meaning == e.headword) return e.headword;  // the trap entries mean themselves
+        return std::string("(none)");
+    };
+    WordLists lists;
+    for (const auto& [sentence, expected] : cases) EXPECT_EQ(headword(sentence, lists), expected) << sentence;
+    // With word levels the common word beats the rare headword the rules found first.
+    lists.levels = parseWordLevels("large\t1\nking\t2\n");
+    EXPECT_EQ(headword("It is larger.", lists), "large");
+    EXPECT_EQ(headword("Kings rule.", lists), "king");
 }
 
 TEST(Extract, Idioms) {
