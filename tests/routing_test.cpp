@@ -13,7 +13,8 @@ public:
     intptr_t dragIcon() override { return 0; }
     bool trackContextMenu(int, int) override { return true; }
     void placeListTabs() override { ++placements; }
-    int placements = 0;
+    void showDuringInitialisation() override { ++shows; }
+    int placements = 0, shows = 0;
 };
 
 class RoutingTest : public DialogTest {

@@ -41,16 +41,19 @@ void CVokantiDlg::browseDictionary() {
     request.title = text::kFileDialogTitle;
     request.filter = text::kDictionaryFilter;
     request.fileMustExist = false;
-    if (const auto chosen = platform_.prompts.openFile(request)) {
-        // A rejected number elsewhere in the form has been reported and focused; adding now
-        // would write stale values over what the user typed.
-        if (!readForm()) return;
-        options.dictionary = normalizePath(*chosen);
-        dictionaryList.add(options.dictionary);
-        form_.appendEntries(IDC_DICTIONARY, {options.dictionary});
-        writeForm();
-    }
+    if (const auto chosen = platform_.prompts.openFile(request)) addDictionaryFile(*chosen);
     form_.setText(IDC_DICTIONARY, options.dictionary);
+}
+
+bool CVokantiDlg::addDictionaryFile(const std::string& path) {
+    // A rejected number elsewhere in the form has been reported and focused; adding now
+    // would write stale values over what the user typed.
+    if (!readForm()) return false;
+    options.dictionary = normalizePath(path);
+    dictionaryList.add(options.dictionary);
+    form_.appendEntries(IDC_DICTIONARY, {options.dictionary});
+    writeForm();
+    return true;
 }
 
 void CVokantiDlg::addTypedDictionary() {

@@ -134,5 +134,73 @@ TEST_F(EndToEnd, DeleteAsksOnlyAfterAClickOnAFavorite) {
     EXPECT_EQ(app.readFile("env\\favorite.txt"), favorites);
 }
 
+// Cancel while the engine runs (the stand-in holds "<output>.vokan-tmp" while it waits):
+// Escape asked and answered No lets the job finish; the button answered Yes stops it, leaves
+// the output as it was and removes the temporary file; a question still open when the engine
+// ends gives way to the engine's result.
+TEST_F(EndToEnd, CancelWhileTheEngineRunsAsksAndStopsItOrLetsItFinish) {
+    const std::string output = forwardSlashes(app.path("out.csv"));
+    app.writeFile("out.csv", "old list");
+    startAndWait();
+    const auto startJob = [&](const char* delayMs) {
+        app.writeFile("vokan-delay.txt", delayMs);
+        app.setText(IDC_INPUT, "C:/in.txt");
+        app.setText(IDC_OUTPUT, output);
+        app.click(IDC_OK);
+        return waitUntil([&] { return app.fileExists("out.csv.vokan-tmp"); });
+    };
+    const auto resultText = [&](const char* expected) {
+        ShownBox box;
+        waitUntil([&] { return (box = app.waitForBox("Vokanti", 500)) && box.text == expected; });
+        EXPECT_EQ(box.text, expected);
+        return app.answer(box, IDOK);
+    };
+
+    ASSERT_TRUE(startJob("3000")) << "the engine did not start";
+    app.typeKey(VK_ESCAPE);
+    ShownBox question = app.waitForBox("Vokanti");
+    EXPECT_EQ(question.text, "作成を中止しますか？");
+    EXPECT_TRUE(app.answer(question, IDNO));
+    EXPECT_TRUE(resultText("ファイル作成に成功しました！"));
+    EXPECT_EQ(app.readFile("out.csv"), "new list");
+
+    app.writeFile("out.csv", "old list");
+    ASSERT_TRUE(startJob("60000"));
+    app.pressButton(IDC_CANCEL);
+    question = app.waitForBox("Vokanti");
+    EXPECT_EQ(question.text, "作成を中止しますか？");
+    EXPECT_TRUE(app.answer(question, IDYES));
+    EXPECT_TRUE(resultText("作成を中止しました．"));
+    EXPECT_EQ(app.readFile("out.csv"), "old list");
+    EXPECT_FALSE(app.fileExists("out.csv.vokan-tmp"));
+    EXPECT_EQ(count(app, IDC_INPUT, CB_GETCOUNT), 2) << "the histories keep the jobs";
+    EXPECT_TRUE(app.running()) << "a stop ends the job, not the program";
+
+    ASSERT_TRUE(startJob("2000"));
+    app.typeKey(VK_ESCAPE);
+    question = app.waitForBox("Vokanti");
+    EXPECT_EQ(question.text, "作成を中止しますか？");
+    EXPECT_TRUE(resultText("ファイル作成に成功しました！"));
+    EXPECT_FALSE(IsWindow(question.window));
+    EXPECT_TRUE(app.running());
+}
+
+// Started with one argument, the window shows while the job runs; a stop ends the program.
+TEST_F(EndToEnd, BatchStartCanBeStoppedAndThenEnds) {
+    char desktop[MAX_PATH] = {};
+    ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE));
+    const std::string temporary = std::string(desktop) + "\\stopped.vkndb5s.vokan-tmp";
+    app.writeFile("vokan-delay.txt", "60000");
+    app.start(app.path("stopped.txt"));
+    ASSERT_NE(app.waitForMainWindow(), nullptr) << "the batch job's window is not shown";
+    ASSERT_TRUE(waitUntil([&] { return GetFileAttributesA(temporary.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    app.typeKey(VK_ESCAPE);
+    const ShownBox question = app.waitForBox("Vokanti");
+    EXPECT_EQ(question.text, "作成を中止しますか？");
+    EXPECT_TRUE(app.answer(question, IDYES));
+    EXPECT_EQ(resultAndEnd(app), "作成を中止しました．");
+    EXPECT_EQ(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 }  // namespace
 }  // namespace vokanti::testing

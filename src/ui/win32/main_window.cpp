@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <exception>
 #include <utility>
 
 #include "core/messages.h"
@@ -79,6 +80,37 @@ void MainWindow::beforeInitDialog() {
     menu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
     // Without the menu there is no context menu: a right click then does nothing.
     contextMenu_ = menu_ ? GetSubMenu(menu_, 0) : nullptr;
+    registerDropTarget();
+}
+
+// Files from Explorer and links from a browser, anywhere on the window. Without OLE on the
+// thread the window simply takes no drops.
+void MainWindow::registerDropTarget() {
+    DropTarget::Owner owner;
+    owner.accepts = [this] { return vokanti_.acceptsDrop(); };
+    owner.onDictionary = [this](POINT screen) {
+        RECT box{};
+        HWND dictionary = GetDlgItem(hwnd(), IDC_DICTIONARY);
+        return dictionary && GetWindowRect(dictionary, &box) && PtInRect(&box, screen);
+    };
+    owner.take = [this](const Drop& drop) { takeDrop(drop); };
+    auto* target = new DropTarget(std::move(owner));
+    if (SUCCEEDED(RegisterDragDrop(hwnd(), target))) {
+        dropTarget_ = target;
+    } else {
+        target->Release();
+    }
+}
+
+// Called from OLE: nothing may escape, so a failure is shown here.
+void MainWindow::takeDrop(const Drop& drop) {
+    try {
+        vokanti_.takeDrop(drop);
+    } catch (const std::exception& e) {
+        reportError(e.what());
+    } catch (...) {
+        reportError("unknown exception");
+    }
 }
 
 // A separator and "Vokanti のバージョン情報(&A)..." at the end of the system menu, unless the
@@ -152,6 +184,11 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
 }
 
 void MainWindow::release() {
+    if (dropTarget_) {
+        if (hwnd()) RevokeDragDrop(hwnd());
+        dropTarget_->Release();
+        dropTarget_ = nullptr;
+    }
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     if (hwnd()) {
@@ -217,6 +254,17 @@ void MainWindow::placeListTabs() {
     moveTo(tabs, layout.tabs);
     moveTo(GetDlgItem(window, IDC_FAVORITE_LIST), layout.lists);
     moveTo(GetDlgItem(window, IDC_HISTORY_LIST), layout.lists);
+}
+
+
+void MainWindow::showDuringInitialisation() {
+    HWND window = hwnd();
+    if (!window) return;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    // The keyboard goes to the window, so that Escape reaches it.
+    SetForegroundWindow(window);
+    SetFocus(window);
 }
 
 }  // namespace vokanti

@@ -12,6 +12,7 @@
 
 #include "ui/vokanti_dlg.h"
 #include "ui/win32/dialog_window.h"
+#include "ui/win32/drop_target.h"
 
 namespace vokanti {
 
@@ -26,9 +27,13 @@ public:
     intptr_t dragIcon() override;
     bool trackContextMenu(int x, int y) override;
     void placeListTabs() override;
+    void showDuringInitialisation() override;
 
     // The tooltip control while the window exists; null when it could not be created.
     HWND tooltip() const { return tooltip_; }
+    // What takes documents and links dropped on the window while it exists; null when the
+    // window could not be registered for dropping (no OLE on the thread).
+    IDropTarget* dropTarget() const { return dropTarget_; }
 
 protected:
     // The system-menu entry, the icons, the tooltips, the bitmap buttons and the context menu.
@@ -43,6 +48,8 @@ private:
     void createTooltip();
     void setUpButtons();
     void addTool(HWND control, const char* text);
+    void registerDropTarget();
+    void takeDrop(const Drop& drop);
     void release();
 
     CVokantiDlg& vokanti_;
@@ -52,6 +59,7 @@ private:
     std::vector<HBITMAP> bitmaps_;         // each loaded bitmap once, the folder among them
     HMENU menu_ = nullptr;                 // menu 137
     HMENU contextMenu_ = nullptr;          // its first submenu
+    DropTarget* dropTarget_ = nullptr;     // registered with the window
 };
 
 }  // namespace vokanti
