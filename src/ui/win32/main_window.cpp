@@ -41,6 +41,24 @@ constexpr Tip kTips[] = {
     {IDC_NO_DICT, 0, text::kTipNoDict},
 };
 
+// WM_DPICHANGED, which the headers for older systems do not name.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
+// The dpi `window` is shown at: its monitor's where the system tells it per window, the
+// system's otherwise.
+int windowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow && window) {
+        if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+    }
+    HDC dc = GetDC(window);
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(window, dc);
+    return dpi;
+}
+
 // A child window's rectangle in the client coordinates of its parent.
 RECT rectInParent(HWND child, HWND parent) {
     RECT r{};
@@ -133,27 +151,39 @@ void MainWindow::createTooltip() {
 }
 
 void MainWindow::setUpButtons() {
+    setPictures(windowDpi(hwnd()));
+    for (const Tip& tip : kTips) {
+        if (HWND control = GetDlgItem(hwnd(), tip.control)) addTool(control, tip.text);
+    }
+}
+
+// The pictures of the bitmap buttons at the size `dpi` asks for: 16 pixels at 96 dpi, 24 from
+// 144 and 32 from 192, each drawn for its size rather than stretched. Pictures shown before
+// are given back.
+void MainWindow::setPictures(int dpi) {
+    const int sizeOffset = dpi >= 192 ? IDB_STAR_32 - IDB_STAR : dpi >= 144 ? IDB_STAR_24 - IDB_STAR : 0;
     std::vector<std::pair<int, HBITMAP>> loaded;
+    std::vector<HBITMAP> previous = std::move(bitmaps_);
+    bitmaps_.clear();
     for (const Tip& tip : kTips) {
         HWND control = GetDlgItem(hwnd(), tip.control);
-        if (!control) continue;
-        if (tip.bitmap) {
-            HBITMAP bitmap = nullptr;
-            for (const auto& [id, handle] : loaded) {
-                if (id == tip.bitmap) bitmap = handle;
-            }
-            if (!bitmap) {
-                // A picture that cannot be loaded leaves its button without one.
-                bitmap = LoadBitmapA(instance_, MAKEINTRESOURCEA(tip.bitmap));
-                if (bitmap) {
-                    loaded.emplace_back(tip.bitmap, bitmap);
-                    bitmaps_.push_back(bitmap);
-                }
-            }
-            if (bitmap) win32::Button(control).setImage(IMAGE_BITMAP, bitmap);
+        if (!control || !tip.bitmap) continue;
+        HBITMAP bitmap = nullptr;
+        for (const auto& [id, handle] : loaded) {
+            if (id == tip.bitmap) bitmap = handle;
         }
-        addTool(control, tip.text);
+        if (!bitmap) {
+            // A picture that cannot be loaded leaves its button without one.
+            bitmap = LoadBitmapA(instance_, MAKEINTRESOURCEA(tip.bitmap + sizeOffset));
+            if (!bitmap && sizeOffset) bitmap = LoadBitmapA(instance_, MAKEINTRESOURCEA(tip.bitmap));
+            if (bitmap) {
+                loaded.emplace_back(tip.bitmap, bitmap);
+                bitmaps_.push_back(bitmap);
+            }
+        }
+        win32::Button(control).setImage(IMAGE_BITMAP, bitmap);
     }
+    for (HBITMAP bitmap : previous) DeleteObject(bitmap);
 }
 
 // A tool identified by the control's window. The control is not subclassed: the mouse
@@ -178,8 +208,11 @@ bool MainWindow::preTranslateWindow(const MSG& message) {
     return false;  // the message goes on to the dialog as usual
 }
 
-bool MainWindow::handleWindowMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
+bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {
     if (message == WM_DESTROY) release();
+    // Moved to a screen of another dpi (per-monitor awareness): the dialog manager scales the
+    // window, its font and its controls; the pictures are drawn anew at their new size.
+    if (message == kDpiChangedMessage && hwnd()) setPictures(HIWORD(wParam));
     return false;
 }
 
@@ -237,9 +270,7 @@ void MainWindow::placeListTabs() {
     HWND window = hwnd();
     HWND tabs = window ? GetDlgItem(window, IDC_LIST_TABS) : nullptr;
     if (!tabs) return;
-    HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(window, dc);
+    const int dpi = windowDpi(window);
     RECT client{};
     GetClientRect(window, &client);
     HWND input = GetDlgItem(window, IDC_INPUT);

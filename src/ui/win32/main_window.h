@@ -40,13 +40,15 @@ protected:
     void beforeInitDialog() override;
     // Mouse moves, presses and releases of the left button go to the tooltip control.
     bool preTranslateWindow(const MSG& message) override;
-    // Releases what the window used when it is destroyed.
+    // Releases what the window used when it is destroyed; draws the pictures anew when the
+    // window moves to a screen of another dpi.
     bool handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& answer) override;
 
 private:
     void addAboutEntry();
     void createTooltip();
     void setUpButtons();
+    void setPictures(int dpi);
     void addTool(HWND control, const char* text);
     void registerDropTarget();
     void takeDrop(const Drop& drop);
