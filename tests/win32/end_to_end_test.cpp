@@ -13,6 +13,7 @@
 #include "core/control_ids.h"
 #include "ui/win32/resource.h"
 #include "win32/support/app_driver.h"
+#include "win32/support/drag_and_drop.h"
 
 namespace vokanti::testing {
 namespace {
@@ -200,6 +201,27 @@ TEST_F(EndToEnd, BatchStartCanBeStoppedAndThenEnds) {
     EXPECT_TRUE(app.answer(question, IDYES));
     EXPECT_EQ(resultAndEnd(app), "作成を中止しました．");
     EXPECT_EQ(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A file dragged from another program onto the running program's window becomes its input.
+TEST_F(EndToEnd, AFileDraggedFromAnotherProgramBecomesTheInput) {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    app.writeFile("dropped.txt", "text");
+    startAndWait();
+    SetForegroundWindow(app.mainWindow());
+    app.sync();
+    IDataObject* files = filesObject({app.path("dropped.txt")});
+    ASSERT_NE(files, nullptr);
+    EXPECT_EQ(dropOn(app.control(IDC_LIST_TABS), files), static_cast<DWORD>(DROPEFFECT_COPY));
+    files->Release();
+    char text[MAX_PATH] = {};
+    EXPECT_TRUE(waitUntil([&] {
+        SendMessageA(app.control(IDC_INPUT), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return text == forwardSlashes(app.path("dropped.txt"));
+    })) << text;
+    PostMessageA(app.mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_NE(app.waitForExit(), STILL_ACTIVE);
+    OleUninitialize();
 }
 
 }  // namespace
