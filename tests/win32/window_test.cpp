@@ -414,9 +414,17 @@ TEST_F(MainWindowTest, DroppedFilesAndLinksBecomeTheInputAndTextFilesOnTheDictio
                   EXPECT_EQ(textOf(hwnd, IDC_OUTPUT), "C:/Users/me/Desktop/today.vkndb5s");
                   link->Release();
 
+                  // A link offered as UTF-16 text only, as some browsers do.
+                  const std::wstring wide = L"https://example.org/wide.html";
+                  link = dataObjectWith(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(wide.c_str()),
+                                                                    (wide.size() + 1) * sizeof(wchar_t)));
+                  EXPECT_EQ(dropOn(GetDlgItem(hwnd, IDC_INPUT), link), static_cast<DWORD>(DROPEFFECT_COPY));
+                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "https://example.org/wide.html");
+                  link->Release();
+
                   IDataObject* folder = filesObject({dir.file("folder")});
                   dropOn(GetDlgItem(hwnd, IDC_INPUT), folder);
-                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "http://example.org/news/today.html");
+                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "https://example.org/wide.html");
                   ASSERT_EQ(prompts.results.size(), 2u);
                   EXPECT_NE(prompts.results[1].find("フォルダ"), std::string::npos);
                   folder->Release();
@@ -427,7 +435,7 @@ TEST_F(MainWindowTest, DroppedFilesAndLinksBecomeTheInputAndTextFilesOnTheDictio
                   std::replace(added.begin(), added.end(), '\\', '/');
                   EXPECT_EQ(textOf(hwnd, IDC_DICTIONARY), added);
                   EXPECT_EQ(SendDlgItemMessageA(hwnd, IDC_DICTIONARY, CB_GETCOUNT, 0, 0), 1);
-                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "http://example.org/news/today.html");
+                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "https://example.org/wide.html");
 
                   // While the engine runs nothing is taken.
                   process.duringRun = [&] {

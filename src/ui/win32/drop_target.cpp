@@ -3,7 +3,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace vokanti {
 
@@ -12,6 +14,21 @@ namespace {
 CLIPFORMAT linkFormat() {
     static const CLIPFORMAT format = static_cast<CLIPFORMAT>(RegisterClipboardFormatA(CFSTR_INETURLA));
     return format;
+}
+
+CLIPFORMAT wideLinkFormat() {
+    static const CLIPFORMAT format = static_cast<CLIPFORMAT>(RegisterClipboardFormatA("UniformResourceLocatorW"));
+    return format;
+}
+
+// The text formats in the order they are preferred: a link before plain text, the program's
+// own code page before UTF-16 (which some sources offer alone).
+struct TextFormat {
+    CLIPFORMAT format;
+    bool wide;
+};
+std::vector<TextFormat> textFormats() {
+    return {{linkFormat(), false}, {wideLinkFormat(), true}, {CF_TEXT, false}, {CF_UNICODETEXT, true}};
 }
 
 FORMATETC formatOf(CLIPFORMAT format) { return {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
@@ -54,26 +71,43 @@ std::optional<std::vector<Drop::File>> filesOf(IDataObject* data) {
     return files;
 }
 
-// Text in the program's code page, up to its first NUL or the end of its memory.
-std::optional<std::string> textOf(IDataObject* data, CLIPFORMAT format) {
-    Medium medium(data, format);
+// The text of `format` in the program's code page, up to its first NUL or the end of its
+// memory.
+std::optional<std::string> textOf(IDataObject* data, const TextFormat& format) {
+    Medium medium(data, format.format);
     HGLOBAL global = medium.global();
     if (!global) return std::nullopt;
     const SIZE_T size = GlobalSize(global);
-    const auto* bytes = static_cast<const char*>(GlobalLock(global));
-    if (!bytes) return std::nullopt;
-    std::string text(bytes, size);
+    const void* memory = GlobalLock(global);
+    if (!memory) return std::nullopt;
+    std::string text;
+    if (format.wide) {
+        std::wstring wide(static_cast<const wchar_t*>(memory), size / sizeof(wchar_t));
+        wide.resize(std::min(wide.size(), wide.find(L'\0')));
+        const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                               nullptr, nullptr);
+        text.resize(static_cast<size_t>(std::max(length, 0)));
+        if (length > 0) {
+            WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length, nullptr,
+                                nullptr);
+        }
+    } else {
+        text.assign(static_cast<const char*>(memory), size);
+        text.resize(std::min(text.size(), text.find('\0')));
+    }
     GlobalUnlock(global);
-    text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
     return text;
 }
 
 }  // namespace
 
 bool offersDrop(IDataObject* data) {
-    for (CLIPFORMAT format : {static_cast<CLIPFORMAT>(CF_HDROP), linkFormat(), static_cast<CLIPFORMAT>(CF_TEXT)}) {
-        FORMATETC wanted = formatOf(format);
-        if (data && data->QueryGetData(&wanted) == S_OK) return true;
+    if (!data) return false;
+    FORMATETC files = formatOf(CF_HDROP);
+    if (data->QueryGetData(&files) == S_OK) return true;
+    for (const TextFormat& format : textFormats()) {
+        FORMATETC wanted = formatOf(format.format);
+        if (data->QueryGetData(&wanted) == S_OK) return true;
     }
     return false;
 }
@@ -84,7 +118,7 @@ std::optional<Drop> readDrop(IDataObject* data) {
         drop.files = std::move(*files);
         return drop;
     }
-    for (CLIPFORMAT format : {linkFormat(), static_cast<CLIPFORMAT>(CF_TEXT)}) {
+    for (const TextFormat& format : textFormats()) {
         if (auto text = textOf(data, format)) {
             drop.text = std::move(*text);
             return drop;
