@@ -45,6 +45,9 @@ public:
     // Shows the window before its initialisation has ended (batch start runs a job there),
     // so that the user can stop the job.
     virtual void showDuringInitialisation() = 0;
+    // The engine starts (true) or has ended (false): the window takes no drops meanwhile, so
+    // that a program dragging onto it is told so at once rather than kept waiting.
+    virtual void engineRunning(bool running) = 0;
 };
 
 class CVokantiDlg;

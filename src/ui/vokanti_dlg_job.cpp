@@ -14,6 +14,22 @@ namespace {
 // The name the engine writes its output under until the output is complete.
 constexpr char kEngineTemporarySuffix[] = ".vokan-tmp";
 
+// Tells the window that the engine runs for as long as a step runs, however the step ends.
+class EngineRunningWhile {
+public:
+    explicit EngineRunningWhile(MainWindowHost* host) : host_(host) {
+        if (host_) host_->engineRunning(true);
+    }
+    ~EngineRunningWhile() {
+        if (host_) host_->engineRunning(false);
+    }
+    EngineRunningWhile(const EngineRunningWhile&) = delete;
+    EngineRunningWhile& operator=(const EngineRunningWhile&) = delete;
+
+private:
+    MainWindowHost* host_;
+};
+
 // Holds a flag set for as long as a step runs, however the step ends.
 class FlagWhile {
 public:
@@ -49,6 +65,7 @@ ProcessRun CVokantiDlg::runEngine(const std::string& commandLine, const std::str
     ProcessRun run;
     {
         FlagWhile running(engineRunning_);
+        EngineRunningWhile windowKnows(host_);
         run = platform_.process.runAndWait(commandLine);
     }
     switch (run.end) {

@@ -437,14 +437,19 @@ TEST_F(MainWindowTest, DroppedFilesAndLinksBecomeTheInputAndTextFilesOnTheDictio
                   EXPECT_EQ(SendDlgItemMessageA(hwnd, IDC_DICTIONARY, CB_GETCOUNT, 0, 0), 1);
                   EXPECT_EQ(textOf(hwnd, IDC_INPUT), "https://example.org/wide.html");
 
-                  // While the engine runs nothing is taken.
+                  // While the engine runs nothing is taken: the window is not even a drop target.
                   process.duringRun = [&] {
+                      EXPECT_EQ(dropOn(GetDlgItem(hwnd, IDC_INPUT), dictionary), static_cast<DWORD>(DROPEFFECT_NONE));
                       DWORD effect = DROPEFFECT_COPY;
                       EXPECT_EQ(window.dropTarget()->DragEnter(dictionary, 0, POINTL{0, 0}, &effect), S_OK);
                       EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
                   };
                   SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
                   EXPECT_EQ(process.started.size(), 1u);
+                  EXPECT_EQ(textOf(hwnd, IDC_DICTIONARY), added);
+                  // Taken again once the job has ended.
+                  EXPECT_EQ(dropOn(GetDlgItem(hwnd, IDC_DICTIONARY), dictionary), static_cast<DWORD>(DROPEFFECT_COPY));
+                  EXPECT_EQ(SendDlgItemMessageA(hwnd, IDC_DICTIONARY, CB_GETCOUNT, 0, 0), 2);
                   dictionary->Release();
               }),
               kResultCancel);

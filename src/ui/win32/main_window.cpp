@@ -120,6 +120,18 @@ void MainWindow::registerDropTarget() {
     }
 }
 
+// While the engine runs, the window waits without serving other programs' calls: one that
+// drags onto it would hang until the job ends. Unregistered, it sees a window that takes no
+// drop, at once.
+void MainWindow::engineRunning(bool running) {
+    if (!dropTarget_ || !hwnd()) return;
+    if (running) {
+        RevokeDragDrop(hwnd());
+    } else {
+        RegisterDragDrop(hwnd(), dropTarget_);
+    }
+}
+
 // Called from OLE: nothing may escape, so a failure is shown here.
 void MainWindow::takeDrop(const Drop& drop) {
     try {

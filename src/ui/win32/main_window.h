@@ -28,6 +28,7 @@ public:
     bool trackContextMenu(int x, int y) override;
     void placeListTabs() override;
     void showDuringInitialisation() override;
+    void engineRunning(bool running) override;
 
     // The tooltip control while the window exists; null when it could not be created.
     HWND tooltip() const { return tooltip_; }
@@ -61,7 +62,7 @@ private:
     std::vector<HBITMAP> bitmaps_;         // each loaded bitmap once, the folder among them
     HMENU menu_ = nullptr;                 // menu 137
     HMENU contextMenu_ = nullptr;          // its first submenu
-    DropTarget* dropTarget_ = nullptr;     // registered with the window
+    DropTarget* dropTarget_ = nullptr;     // registered with the window but while the engine runs
 };
 
 }  // namespace vokanti
