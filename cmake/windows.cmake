@@ -23,12 +23,18 @@ set(pictures "")
 foreach(map IN LISTS picture_maps)
   get_filename_component(picture ${map} NAME)
   string(REGEX REPLACE "\\.txt$" "" picture ${picture})
-  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/generated/${picture}
+  # A button picture comes with its 24 and 32 pixel versions for larger screens.
+  set(drawn ${PROJECT_BINARY_DIR}/generated/${picture})
+  if(picture MATCHES "\\.bmp$")
+    string(REGEX REPLACE "\\.bmp$" "" stem ${picture})
+    list(APPEND drawn ${PROJECT_BINARY_DIR}/generated/${stem}-24.bmp ${PROJECT_BINARY_DIR}/generated/${stem}-32.bmp)
+  endif()
+  add_custom_command(OUTPUT ${drawn}
     COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/make_pictures.py
             ${PROJECT_BINARY_DIR}/generated ${map}
     DEPENDS ${map} ${PROJECT_SOURCE_DIR}/tools/make_pictures.py
     COMMENT "Drawing ${picture}" VERBATIM)
-  list(APPEND pictures ${PROJECT_BINARY_DIR}/generated/${picture})
+  list(APPEND pictures ${drawn})
 endforeach()
 add_custom_target(vokanti_pictures DEPENDS ${pictures})
 

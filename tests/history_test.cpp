@@ -164,5 +164,63 @@ TEST_F(JobTest, AHistoryLineThatCannotBeWrittenStopsTheJobBeforeTheEngine) {
     EXPECT_TRUE(form.entryCount(IDC_INPUT) == 1 && form.entryCount(IDC_OUTPUT) == 0);
 }
 
+TEST_F(JobTest, CancelWhileTheEngineRunsAsksAndAStopRemovesOnlyTheTemporaryFile) {
+    writeFile("out.csv", "the list of yesterday");
+    writeFile("out.csv.vokan-tmp", "half a list");
+    setJob("C:/in.txt", "out.csv");  // relative: the engine writes it in the program directory
+    const auto cancel = [&] { dlg.onEvent(DialogEvent{EventKind::Command, kClicked, IDC_CANCEL}); };
+    process.duringRun = cancel;
+
+    // No: the engine runs on and its own end is shown.
+    prompts.yesNoAnswer = false;
+    dlg.runJob();
+    EXPECT_EQ(prompts.yesNoQuestions, Entries{"作成を中止しますか？"});
+    EXPECT_EQ(process.stopCalls, 0);
+    EXPECT_EQ(prompts.results, Entries{"ファイル作成に成功しました！"});
+    EXPECT_TRUE(fileExists("out.csv.vokan-tmp"));
+
+    // Yes: stopped; the output stays as it was, the temporary file goes, the dialog stays and
+    // the histories keep the job's lines. A second Cancel while asked asks nothing more.
+    prompts.yesNoAnswer = true;
+    prompts.duringYesNo = cancel;
+    dlg.runJob();
+    EXPECT_EQ(prompts.yesNoQuestions.size(), 2u);
+    EXPECT_EQ(prompts.results.back(), "作成を中止しました．");
+    EXPECT_EQ(readFile("out.csv"), "the list of yesterday");
+    EXPECT_FALSE(fileExists("out.csv.vokan-tmp"));
+    EXPECT_FALSE(dlg.ended());
+    EXPECT_EQ(readFile("env/in_history.txt"), "C:/in.txt\r\nC:/in.txt\r\n");
+
+    // The engine ended by itself while the question was open: that end is shown.
+    process.endedByItself = true;
+    process.exitCode = 11;
+    dlg.runJob();
+    EXPECT_EQ(prompts.results.back(), "ダウンロードに失敗しました．");
+
+    // Cancel with no engine running ends the dialog as always.
+    process.duringRun = nullptr;
+    cancel();
+    EXPECT_TRUE(dlg.ended());
+    EXPECT_EQ(prompts.yesNoQuestions.size(), 3u);
+}
+
+TEST_F(JobTest, AStoppedRunRemovesTheTemporaryFileOfAnAbsoluteOutputAndReportsOneItCannot) {
+    std::filesystem::create_directory(dir.file("sub"));
+    writeFile("sub/out.csv.vokan-tmp", "half");
+    ASSERT_TRUE(fileExists("sub/out.csv.vokan-tmp"));
+    setJob("C:/in.txt", programDir() + "sub/out.csv");
+    process.duringRun = [&] { dlg.onEvent(DialogEvent{EventKind::Command, kClicked, IDC_CANCEL}); };
+    dlg.runJob();
+    EXPECT_FALSE(fileExists("sub/out.csv.vokan-tmp"));
+    EXPECT_EQ(prompts.results, Entries{"作成を中止しました．"});
+
+    writeFile("sub/out.csv.vokan-tmp", "half");
+    faulty.onRemove = [](const std::string&) { return false; };
+    dlg.runJob();
+    const std::string temporary = programDir() + "sub/out.csv.vokan-tmp";
+    EXPECT_EQ(prompts.results, (Entries{"作成を中止しました．", temporary + "を削除できませんでした．",
+                                        "作成を中止しました．"}));
+}
+
 }  // namespace
 }  // namespace vokanti::testing

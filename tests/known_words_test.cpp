@@ -91,7 +91,7 @@ TEST_F(KnownWordsTest, TheKnownWordsFileIsMadeEmptyBeforeItIsOpenedAndNeverEmpti
 TEST_F(KnownWordsTest, AddingAnOutputsWordsRunsTheEngineAndTellsHowManyLinesTheFileGrewBy) {
     // The engine adds two words to a file that already held one.
     writeFile("env/known.txt", "apple\r\n");
-    process.whileRunning = [&] { writeFile("env/known.txt", "apple\r\nbook\r\ncare\r\n"); };
+    process.duringRun = [&] { writeFile("env/known.txt", "apple\r\nbook\r\ncare\r\n"); };
     send(ID_ADD_KNOWN);
     EXPECT_EQ(process.started, Entries{engine() + " -K -i \"C:/out.csv\""});
     EXPECT_EQ(process.startDirectories, Entries{programDir()});
@@ -101,10 +101,10 @@ TEST_F(KnownWordsTest, AddingAnOutputsWordsRunsTheEngineAndTellsHowManyLinesTheF
 
     // A file the engine makes counts from nothing; a failing engine tells its exit code.
     std::filesystem::remove(dir.file("env/known.txt"));
-    process.whileRunning = [&] { writeFile("env/known.txt", "dog\r\n"); };
+    process.duringRun = [&] { writeFile("env/known.txt", "dog\r\n"); };
     send(ID_ADD_KNOWN);
     EXPECT_EQ(prompts.results.back(), "既知語に1語を追加しました．");
-    process.whileRunning = nullptr;
+    process.duringRun = nullptr;
     for (const auto& [code, message] : std::vector<std::pair<uint32_t, std::string>>{
              {2, "入力ファイルのオープンに失敗しました．"},
              {18, "env/known.txtのオープンに失敗しました．"},

@@ -13,7 +13,10 @@ public:
     intptr_t dragIcon() override { return 0; }
     bool trackContextMenu(int, int) override { return true; }
     void placeListTabs() override { ++placements; }
-    int placements = 0;
+    void showDuringInitialisation() override { ++shows; }
+    void engineRunning(bool running) override { runningCalls.push_back(running); }
+    int placements = 0, shows = 0;
+    std::vector<bool> runningCalls;
 };
 
 class RoutingTest : public DialogTest {
@@ -173,6 +176,8 @@ TEST_F(RoutingTest, MenuCommandsReachSettingsHistoriesShellAndJob) {
     send(ID_START);
     send(IDC_OK);  // the start button and the Enter key
     EXPECT_EQ(process.started.size(), 2u);
+    // The window knows while each engine run lasts (it takes no drops then).
+    EXPECT_EQ(host.runningCalls, (std::vector<bool>{true, false, true, false}));
     EXPECT_EQ(form.entryCount(IDC_HISTORY_LIST), 3);
     send(ID_HISTORY_CLEAR);
     EXPECT_EQ(form.entryCount(IDC_HISTORY_LIST), 0);

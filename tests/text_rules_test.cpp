@@ -69,6 +69,10 @@ TEST(Paths, SplitsDriveDirectoryBaseNameAndExtensionNormalisesCountsAndNames) {
     EXPECT_EQ(fileBaseName("C:\\Apps\\ソフト\\Vokanti.exe"), "Vokanti");
     EXPECT_EQ(fileBaseName("C:/a.b/ソフト"), "ソフト");
     EXPECT_EQ(fileBaseName("C:" + std::string(600, 'n') + ".exe"), std::string(600, 'n'));
+    // Where a program started in a directory finds a path.
+    EXPECT_EQ(resolveIn("C:/Apps/", "out.csv"), "C:/Apps/out.csv");
+    EXPECT_EQ(resolveIn("C:/Apps/", "表/out.csv"), "C:/Apps/表/out.csv");
+    for (const char* kept : {"D:/x.csv", "d:x.csv", "/x.csv", "\\\\server\\x.csv"}) EXPECT_EQ(resolveIn("C:/Apps/", kept), kept);
     // Each part is cut to 255 bytes on a character boundary. 254 bytes and 表 make 256: the cut falls inside 表, so 表 goes whole.
     const std::string dir = "/" + std::string(253, 'd') + "表/";
     EXPECT_EQ(splitPath(dir + "f.txt").directory, "/" + std::string(253, 'd'));

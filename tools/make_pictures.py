@@ -10,9 +10,15 @@ vokanti.ico.txt gives vokanti.ico. Its lines:
     image                 the rows of one picture follow, top row first
 
 A .bmp map has one 16 x 16 image and is written as an 8-bit bitmap with a 256-entry colour
-table. An .ico map has one image per size (32 x 32 and 16 x 16) and is written as an icon
-with a 16-colour image for each, with an AND mask that makes the transparent pixels show
-what lies beneath.
+table, together with the same picture at 24 and 32 pixels for screens of 144 and 192 dpi
+(name-24.bmp, name-32.bmp). An .ico map has one image per size (32 x 32 and 16 x 16) and is
+written as an icon with a 16-colour image for each, with an AND mask that makes the
+transparent pixels show what lies beneath; the icon also carries 24, 48 and 64 pixel images
+made from them, for the icon sizes of larger screens.
+
+Larger images are made without blending colours, so they stay sharp: twice the size by
+making each pixel four, one and a half times by repeating every second row and column.
+(Edge-smoothing rules such as Scale2x round the thin plus and minus signs into blobs.)
 
 Usage: make_pictures.py OUTPUT_DIR MAP...
 """
@@ -22,7 +28,9 @@ import struct
 import sys
 
 BITMAP_SIZE = 16
+BITMAP_LARGER = (24, 32)  # written as name-24.bmp and name-32.bmp
 ICON_SIZES = (32, 16)
+ICON_WRITTEN = (64, 48, 32, 24, 16)
 ICON_COLOURS = 16
 
 
@@ -134,12 +142,36 @@ def pack_rows(rows, bits, value):
     return bytes(out)
 
 
-def make_bitmap(colours, images):
+def scale2x(rows):
+    """Twice the size: each pixel becomes four."""
+    return ["".join(ch * 2 for ch in row) for row in rows for _ in range(2)]
+
+
+def scale3half(rows):
+    """One and a half times the size: every second row and column is repeated."""
+    def stretch(line):
+        return [item for i, item in enumerate(line) for _ in range(2 if i % 2 == 0 else 1)]
+
+    return ["".join(row) for row in stretch(["".join(stretch(row)) for row in rows])]
+
+
+def scaled(rows, size):
+    """`rows` (a square image) drawn at `size` pixels: the same, 1.5 or 2 times."""
+    if size == len(rows):
+        return rows
+    if size == len(rows) * 2:
+        return scale2x(rows)
+    if size * 2 == len(rows) * 3:
+        return scale3half(rows)
+    raise MapError(f"no sharp way from {len(rows)} to {size} pixels")
+
+
+def make_bitmap(colours, images, size=BITMAP_SIZE):
     if len(images) != 1 or len(images[0]) != BITMAP_SIZE:
         raise MapError(f"a bitmap has one {BITMAP_SIZE} x {BITMAP_SIZE} image")
-    rows = images[0]
+    rows = scaled(images[0], size)
     table, index = colour_table(colours, rows, 256)
-    header = info_header(BITMAP_SIZE, BITMAP_SIZE, 8, 256)
+    header = info_header(size, size, 8, 256)
     pixels = pack_rows(rows, 8, lambda ch: index[ch])
     offset = 14 + len(header) + 4 * len(table)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
@@ -150,8 +182,10 @@ def make_icon(colours, images):
     sizes = tuple(len(image) for image in images)
     if sizes != ICON_SIZES:
         raise MapError(f"an icon has one image of each size {ICON_SIZES}, in that order; got {sizes}")
+    large, small = images
+    drawn = [scaled(large if size % 32 == 0 or size == 48 else small, size) for size in ICON_WRITTEN]
     parts = []
-    for rows in images:
+    for rows in drawn:
         size = len(rows)
         table, index = colour_table(colours, rows, ICON_COLOURS, transparent_index=0)
         # The height of an icon image counts the colour rows and the mask rows.
@@ -177,19 +211,23 @@ def convert(source, output_dir):
     target = name[: -len(".txt")]
     colours, images = parse_map(source)
     try:
+        outputs = {}
         if target.endswith(".bmp"):
-            data = make_bitmap(colours, images)
+            outputs[target] = make_bitmap(colours, images)
+            for size in BITMAP_LARGER:
+                outputs[f"{target[:-4]}-{size}.bmp"] = make_bitmap(colours, images, size)
         elif target.endswith(".ico"):
-            data = make_icon(colours, images)
+            outputs[target] = make_icon(colours, images)
         else:
             raise MapError("a pixel map's name ends with .bmp.txt or .ico.txt")
     except MapError as error:
         raise MapError(f"{source}: {error}") from None
-    path = os.path.join(output_dir, target)
-    temporary = path + ".part"
-    with open(temporary, "wb") as f:
-        f.write(data)
-    os.replace(temporary, path)
+    for name, data in outputs.items():
+        path = os.path.join(output_dir, name)
+        temporary = path + ".part"
+        with open(temporary, "wb") as f:
+            f.write(data)
+        os.replace(temporary, path)
 
 
 def main(argv):

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds both trees and runs every test: the native suite under the
-# sanitizers, the cross-built suite under Wine on an Xvfb of its own, each fuzzing harness for
+# sanitizers, the cross-built suite under Wine on an Xvfb of its own, the window's layout and
+# screenshots at three dpi settings, each fuzzing harness for
 # a few seconds, a screenshot of an HTML page in headless Chromium, and the Windows package
 # built, unpacked into a fresh Wine prefix and run end to end (pages and csv).
 set -euo pipefail
@@ -20,6 +21,9 @@ echo "== Windows tests under Wine (build/win)"
   # One at a time: some runs need the foreground window and real keyboard input.
   ctest --test-dir "$WIN_BUILD" --output-on-failure -j 1
 )
+
+echo "== the window at 96, 144 and 192 dpi: layout checked, screenshots in build/win/screenshots"
+"$here/dpi-screenshots.sh"
 
 echo "== fuzzing: each harness on its seed corpus for a few seconds (build/fuzz)"
 "$here/fuzz.sh" "${VOKAN_FUZZ_SECONDS:-10}"

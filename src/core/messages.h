@@ -48,6 +48,17 @@ inline constexpr char kListFillFailed[] = "%sの内容を一覧に表示でき�
 inline constexpr char kUnexpectedError[] = "予期しないエラーのため処理を中止しました．\n%s";
 // The open-file dialog returned a path longer than the program can take.
 inline constexpr char kChosenPathTooLong[] = "選択したファイルのパスが長すぎます．";
+// Cancel while the engine runs, and what a stop ends with.
+inline constexpr char kStopJobQuestion[] = "作成を中止しますか？";
+inline constexpr char kJobStopped[] = "作成を中止しました．";
+// What was dropped on the window and could not be taken as it came.
+inline constexpr char kDroppedSeveralFiles[] =
+    "一度に扱える文書は1つだけです．最初のファイル%sを入力にしました．";
+inline constexpr char kDroppedFolder[] = "%sはフォルダです．入力にはファイルかURLをドロップしてください．";
+inline constexpr char kDroppedTextNotUrl[] =
+    "ドロップされたテキストはURLではありません．入力にはファイルかURL(http://～, https://～)をドロップしてください．";
+inline constexpr char kDroppedDictionaryNotText[] =
+    "%sは辞書として追加できません．辞書にはPDICテキスト形式のファイル(*.txt)をドロップしてください．";
 
 inline constexpr char kCommandCaption[] = "vokanの実行コマンド";
 inline constexpr char kDeleteFavoriteCaption[] = "お気に入りの削除";

@@ -92,6 +92,12 @@ std::string urlFileName(std::string_view url) {
     return name;
 }
 
+std::string resolveIn(std::string_view directory, std::string_view path) {
+    const bool rooted = !path.empty() && (path[0] == '/' || path[0] == '\\');
+    if (rooted || !splitPath(path).drive.empty()) return std::string(path);
+    return std::string(directory) + std::string(path);
+}
+
 std::string fileBaseName(std::string_view path) {
     size_t start = 0;
     for (size_t i = 0; i < path.size(); i += charLength(path, i)) {

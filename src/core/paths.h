@@ -37,6 +37,11 @@ std::string_view cutToBytes(std::string_view text, size_t maxBytes);
 // or ".." becomes "index.html", so it never names another folder.
 std::string urlFileName(std::string_view url);
 
+// `path` as a program started in `directory` finds it: a path with a drive or starting at
+// a root ("/" or "\") stays as it is, any other is taken inside `directory` (which ends in
+// a separator).
+std::string resolveIn(std::string_view directory, std::string_view path);
+
 // The file name of `path` without its folders and its last extension
 // ("C:\Apps\ソフト\Vokanti.exe" gives "Vokanti"), however long it is.
 std::string fileBaseName(std::string_view path);

@@ -19,6 +19,9 @@ public:
     virtual void resultBox(const std::string& text) = 0;
     // A question with OK and Cancel, no icon; true for OK.
     virtual bool confirm(const std::string& caption, const std::string& text) = 0;
+    // A question in the result box's style (the application name as caption) with Yes and
+    // No and the question icon; true for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
     // A message with OK only and no icon.
     virtual void showText(const std::string& caption, const std::string& text) = 0;
     // The open-file dialog (read-only box hidden); the chosen full path, absent on cancel.

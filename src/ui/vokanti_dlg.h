@@ -13,14 +13,17 @@
 //   vokanti_dlg_favorites.cpp  favorites and the list tabs
 //   vokanti_dlg_shell.cpp      shell actions, command viewer, about box
 //   vokanti_dlg_known.cpp      known-words level, known-words file, adding an output's words
+//   vokanti_dlg_drop.cpp       documents, links and dictionaries dropped on the window
 //   vokanti_dlg_routing.cpp    message map, pre-translation, start-up, routing-only operations
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/exchange.h"
 #include "core/job_options.h"
+#include "core/result_message.h"
 #include "lists/dictionary_list.h"
 #include "lists/favorites.h"
 #include "lists/history.h"
@@ -42,9 +45,26 @@ public:
     virtual bool trackContextMenu(int x, int y) = 0;
     // Places the tab control and the two list boxes on top of each other inside it.
     virtual void placeListTabs() = 0;
+    // Shows the window before its initialisation has ended (batch start runs a job there),
+    // so that the user can stop the job.
+    virtual void showDuringInitialisation() = 0;
+    // The engine starts (true) or has ended (false): the window takes no drops meanwhile, so
+    // that a program dragging onto it is told so at once rather than kept waiting.
+    virtual void engineRunning(bool running) = 0;
 };
 
 class CVokantiDlg;
+
+// What the user dropped on the window, as the window layer read it.
+struct Drop {
+    struct File {
+        std::string path;  // full path
+        bool folder = false;
+    };
+    std::vector<File> files;    // in the order they came; empty when text came
+    std::string text;           // a link dropped from a browser, or other text
+    bool onDictionary = false;  // dropped on the dictionary box
+};
 
 // One entry of the message map: {event, notification code, control or command id, handler}.
 struct MessageMapEntry {
@@ -75,6 +95,13 @@ public:
     // no entry: they fall to onOK() and onCancel().
     static const std::vector<MessageMapEntry>& messageMap();
 
+    // --- Dropping documents and links on the window ---------------------------------------
+    // False while the engine runs: nothing is taken then.
+    bool acceptsDrop() const { return !engineRunning_; }
+    // A file becomes the input as if chosen with the input file dialog; a link as if typed
+    // and proposed from; a dictionary file dropped on the dictionary box is added to it.
+    void takeDrop(const Drop& drop);
+
 private:
     friend class testing::DialogAccess;
 
@@ -104,9 +131,18 @@ private:
     void runJob();
     // Reports a command line too long for the platform; false then.
     bool commandLineFits(const std::string& commandLine);
-    // Runs the engine in the program directory and waits for it: its exit code, or absent
-    // (reported) when it could not be started.
-    std::optional<uint32_t> runEngine(const std::string& commandLine);
+    // Runs the engine with `commandLine` in ProgramDir, waits for it and shows the outcome in
+    // the result box: `describe` of its exit code, the start failure, or the stop. While it
+    // runs, Cancel asks whether to stop it (askToStopEngine()). `outputPath` is the file the
+    // engine writes, as it is on its command line: a stopped run leaves that file as it was
+    // and removes the engine's temporary file beside it. Empty when the command writes none.
+    // `describe` absent: the exit code's own message (resultMessage()).
+    ProcessRun runEngine(const std::string& commandLine, const std::string& outputPath,
+                         const std::function<std::string(EngineResult)>& describe = {});
+    // Cancel while the engine runs: asks whether to stop it and stops it on yes. The engine
+    // keeps running while the question is open; if it ends meanwhile, that end stands.
+    void askToStopEngine();
+    bool engineRunning() const { return engineRunning_; }
     void batchStart(const std::string& argument);
     void exitDialog();
 
@@ -132,6 +168,9 @@ private:
     void addTypedDictionary();
     // Adds `path` to the box and then to the list; false (reported) when the box refused it.
     bool addDictionary(const std::string& path);
+    // Adds a dictionary file (any slashes) to the list and makes it the chosen one, after
+    // reading the form; false when the box refused it (reported).
+    bool addDictionaryFile(const std::string& path);
     void removeAddedDictionary();
 
     // --- Favorites and list tabs -----------------------------------------------------------
@@ -188,6 +227,8 @@ private:
     History inputHistory;
     History outputHistory;
     bool historyListFilled = false;
+    bool engineRunning_ = false;  // runEngine() is waiting for the engine
+    bool stopQuestionOpen_ = false;
     DictionaryList dictionaryList;
     Favorites favorites;
 };

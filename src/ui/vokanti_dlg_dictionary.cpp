@@ -46,15 +46,17 @@ void CVokantiDlg::browseDictionary() {
     request.title = text::kFileDialogTitle;
     request.filter = text::kDictionaryFilter;
     request.fileMustExist = false;
-    if (const auto chosen = platform_.prompts.openFile(request)) {
-        readForm();
-        const std::string path = normalizePath(*chosen);
-        if (addDictionary(path)) {
-            options.dictionary = path;
-            writeForm();
-        }
-    }
+    if (const auto chosen = platform_.prompts.openFile(request)) addDictionaryFile(*chosen);
     form_.setText(IDC_DICTIONARY, options.dictionary);
+}
+
+bool CVokantiDlg::addDictionaryFile(const std::string& path) {
+    readForm();
+    const std::string normalized = normalizePath(path);
+    if (!addDictionary(normalized)) return false;
+    options.dictionary = normalized;
+    writeForm();
+    return true;
 }
 
 void CVokantiDlg::addTypedDictionary() {

@@ -56,20 +56,16 @@ void CVokantiDlg::addOutputToKnownWords() {
     if (!commandLineFits(commandLine)) return;
     const std::string known = envPath(env::kKnown);
     const std::optional<size_t> before = countLines(platform_.files, known);
-    const std::optional<uint32_t> code = runEngine(commandLine);
-    if (!code) return;
-    if (*code != 0) {
-        platform_.prompts.resultBox(resultMessage(*code));
-        return;
-    }
-    const std::optional<size_t> after = countLines(platform_.files, known);
-    if (!before || !after) {
-        platform_.prompts.resultBox(text::kKnownWordsAddedUncounted);
-        return;
-    }
-    // Shortened from outside meanwhile: nothing of ours can be counted.
-    const size_t added = *after > *before ? *after - *before : 0;
-    platform_.prompts.resultBox(formatCount(text::kKnownWordsAdded, static_cast<long long>(added)));
+    // The engine replaces env/known.txt through a temporary file beside it: a stopped run
+    // leaves the file as it was and that temporary file is removed.
+    runEngine(commandLine, known, [&](EngineResult code) {
+        if (code != 0) return resultMessage(code);
+        const std::optional<size_t> after = countLines(platform_.files, known);
+        if (!before || !after) return std::string(text::kKnownWordsAddedUncounted);
+        // Shortened from outside meanwhile: nothing of ours can be counted.
+        const size_t added = *after > *before ? *after - *before : 0;
+        return formatCount(text::kKnownWordsAdded, static_cast<long long>(added));
+    });
 }
 
 }  // namespace vokanti

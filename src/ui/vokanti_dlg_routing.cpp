@@ -155,7 +155,14 @@ bool CVokantiDlg::initDialog() {
 
 void CVokantiDlg::onOK() { runJob(); }
 
-void CVokantiDlg::onCancel() { exitDialog(); }
+// While the engine runs, Cancel (the button, Escape, the close box) asks to stop it instead.
+void CVokantiDlg::onCancel() {
+    if (engineRunning_) {
+        askToStopEngine();
+        return;
+    }
+    exitDialog();
+}
 
 void CVokantiDlg::takeInputFromCombo() {
     const int selected = form_.selection(IDC_INPUT);

@@ -45,6 +45,11 @@ public:
         questions.push_back({caption, text});
         return confirmAnswer;
     }
+    bool askYesNo(const std::string& text) override {
+        yesNoQuestions.push_back(text);
+        if (duringYesNo) duringYesNo();
+        return yesNoAnswer;
+    }
     void showText(const std::string& caption, const std::string& text) override {
         texts.push_back({caption, text});
     }
@@ -69,6 +74,9 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;  // answers to openFile(), in order
     std::optional<std::string> titleAnswer;
     bool confirmAnswer = true;
+    std::vector<std::string> yesNoQuestions;  // askYesNo() texts
+    std::function<void()> duringYesNo;        // runs while the question is open
+    bool yesNoAnswer = true;
     int titleDialogs = 0, aboutBoxes = 0;
 };
 
@@ -88,17 +96,29 @@ public:
     std::string moduleFileName() override { return modulePath; }
     std::vector<std::string> arguments() override { return {}; }
     bool setCurrentDirectory(const std::string& path) override { return currentDirectory = path, true; }
-    std::optional<uint32_t> runAndWait(const std::string& commandLine) override {
+    ProcessRun runAndWait(const std::string& commandLine) override {
         started.push_back(commandLine);
         startDirectories.push_back(currentDirectory);
-        if (whileRunning) whileRunning();
-        return exitCode;
+        if (!exitCode) return {};
+        running = true;
+        stopped = false;
+        if (duringRun) duringRun();  // the user acts while the engine runs
+        running = false;
+        return stopped ? ProcessRun{ProcessRun::End::Stopped, 0} : ProcessRun{ProcessRun::End::Exited, *exitCode};
     }
-    std::function<void()> whileRunning;  // what the engine does before it ends
+    bool stopRunning() override {
+        ++stopCalls;
+        if (!running || endedByItself) return false;
+        return stopped = true;
+    }
 
     std::string modulePath, currentDirectory;
     std::vector<std::string> started, startDirectories;  // command lines and current directories
     std::optional<uint32_t> exitCode = 0u;      // absent: the engine cannot be started
+    std::function<void()> duringRun;            // runs while the engine "runs"
+    bool endedByItself = false;                 // the engine has ended before a stop comes
+    bool running = false, stopped = false;
+    int stopCalls = 0;
 };
 
 }  // namespace vokanti::testing

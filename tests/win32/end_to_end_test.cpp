@@ -15,6 +15,7 @@
 #include "core/control_ids.h"
 #include "ui/win32/resource.h"
 #include "win32/support/app_driver.h"
+#include "win32/support/drag_and_drop.h"
 
 namespace vokanti::testing {
 namespace {
@@ -219,6 +220,95 @@ TEST_F(EndToEnd, ALevelShrinksTheListAndAddedKnownWordsStayOutOfTheNext) {
     HWND editor = nullptr;
     EXPECT_TRUE(waitUntil([&] { return (editor = windowTitled("known")) != nullptr; }, 30000));
     if (editor) PostMessageA(editor, WM_CLOSE, 0, 0);
+}
+
+// Cancel while the engine runs (the stand-in holds "<output>.vokan-tmp" while it waits):
+// Escape asked and answered No lets the job finish; the button answered Yes stops it, leaves
+// the output as it was and removes the temporary file; a question still open when the engine
+// ends gives way to the engine's result.
+TEST_F(EndToEnd, CancelWhileTheEngineRunsAsksAndStopsItOrLetsItFinish) {
+    const std::string output = forwardSlashes(app.path("out.csv"));
+    app.writeFile("out.csv", "old list");
+    startAndWait();
+    const auto startJob = [&](const char* delayMs) {
+        app.writeFile("vokan-delay.txt", delayMs);
+        app.setText(IDC_INPUT, "C:/in.txt");
+        app.setText(IDC_OUTPUT, output);
+        app.click(IDC_OK);
+        return waitUntil([&] { return app.fileExists("out.csv.vokan-tmp"); });
+    };
+    const auto resultText = [&](const char* expected) {
+        ShownBox box;
+        waitUntil([&] { return (box = app.waitForBox("Vokanti", 500)) && box.text == expected; });
+        EXPECT_EQ(box.text, expected);
+        return app.answer(box, IDOK);
+    };
+
+    ASSERT_TRUE(startJob("3000")) << "the engine did not start";
+    app.typeKey(VK_ESCAPE);
+    ShownBox question = app.waitForBox("Vokanti");
+    EXPECT_EQ(question.text, "作成を中止しますか？");
+    EXPECT_TRUE(app.answer(question, IDNO));
+    EXPECT_TRUE(resultText("ファイル作成に成功しました！"));
+    EXPECT_EQ(app.readFile("out.csv"), "new list");
+
+    app.writeFile("out.csv", "old list");
+    ASSERT_TRUE(startJob("60000"));
+    app.pressButton(IDC_CANCEL);
+    question = app.waitForBox("Vokanti");
+    EXPECT_EQ(question.text, "作成を中止しますか？");
+    EXPECT_TRUE(app.answer(question, IDYES));
+    EXPECT_TRUE(resultText("作成を中止しました．"));
+    EXPECT_EQ(app.readFile("out.csv"), "old list");
+    EXPECT_FALSE(app.fileExists("out.csv.vokan-tmp"));
+    EXPECT_EQ(count(app, IDC_INPUT, CB_GETCOUNT), 2) << "the histories keep the jobs";
+    EXPECT_TRUE(app.running()) << "a stop ends the job, not the program";
+
+    ASSERT_TRUE(startJob("2000"));
+    app.typeKey(VK_ESCAPE);
+    question = app.waitForBox("Vokanti");
+    EXPECT_EQ(question.text, "作成を中止しますか？");
+    EXPECT_TRUE(resultText("ファイル作成に成功しました！"));
+    EXPECT_FALSE(IsWindow(question.window));
+    EXPECT_TRUE(app.running());
+}
+
+// Started with one argument, the window shows while the job runs; a stop ends the program.
+TEST_F(EndToEnd, BatchStartCanBeStoppedAndThenEnds) {
+    char desktop[MAX_PATH] = {};
+    ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE));
+    const std::string temporary = std::string(desktop) + "\\stopped.vkndb5s.vokan-tmp";
+    app.writeFile("vokan-delay.txt", "60000");
+    app.start(app.path("stopped.txt"));
+    ASSERT_NE(app.waitForMainWindow(), nullptr) << "the batch job's window is not shown";
+    ASSERT_TRUE(waitUntil([&] { return GetFileAttributesA(temporary.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    app.typeKey(VK_ESCAPE);
+    const ShownBox question = app.waitForBox("Vokanti");
+    EXPECT_EQ(question.text, "作成を中止しますか？");
+    EXPECT_TRUE(app.answer(question, IDYES));
+    EXPECT_EQ(resultAndEnd(app), "作成を中止しました．");
+    EXPECT_EQ(GetFileAttributesA(temporary.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A file dragged from another program onto the running program's window becomes its input.
+TEST_F(EndToEnd, AFileDraggedFromAnotherProgramBecomesTheInput) {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    app.writeFile("dropped.txt", "text");
+    startAndWait();
+    SetForegroundWindow(app.mainWindow());
+    app.sync();
+    IDataObject* files = filesObject({app.path("dropped.txt")});
+    ASSERT_NE(files, nullptr);
+    EXPECT_EQ(dropOn(app.control(IDC_LIST_TABS), files), static_cast<DWORD>(DROPEFFECT_COPY));
+    files->Release();
+    char text[MAX_PATH] = {};
+    EXPECT_TRUE(waitUntil([&] {
+        SendMessageA(app.control(IDC_INPUT), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return text == forwardSlashes(app.path("dropped.txt"));
+    })) << text;
+    PostMessageA(app.mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_NE(app.waitForExit(), STILL_ACTIVE);
+    OleUninitialize();
 }
 
 }  // namespace

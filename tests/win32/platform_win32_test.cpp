@@ -154,11 +154,15 @@ TEST_F(EngineRun, TheEngineGetsTheExactCommandLineAndAllBitsOfItsExitCodeAndAMis
     // 259 is the "still active" status: it must end the wait like any other code.
     for (const char* code : {"0", "259", "0xC0000005", "0xFFFFFFFF"}) {
         dir.write("vokan-exitcode.txt", code);
-        EXPECT_EQ(process.runAndWait(commandLine), std::strtoul(code, nullptr, 0)) << code;
+        const ProcessRun run = process.runAndWait(commandLine);
+        EXPECT_EQ(run.end, ProcessRun::End::Exited);
+        EXPECT_EQ(run.exitCode, std::strtoul(code, nullptr, 0)) << code;
         EXPECT_EQ(dir.read("vokan-cmdline.txt"), commandLine);
     }
     const DWORD before = GetTickCount();
-    EXPECT_FALSE(process.runAndWait(dir.file("missing.exe") + " -t") || process.runAndWait(""));
+    EXPECT_EQ(process.runAndWait(dir.file("missing.exe") + " -t").end, ProcessRun::End::NotStarted);
+    EXPECT_EQ(process.runAndWait("").end, ProcessRun::End::NotStarted);
+    EXPECT_FALSE(process.stopRunning()) << "nothing runs";
     EXPECT_LT(GetTickCount() - before, 5000u);
 }
 
@@ -204,7 +208,8 @@ TEST_F(EngineRun, WhileWaitingTheWindowPaintsDropsInputAndTheProcessorIdles) {
         }
     });
     const double before = processorMs();
-    EXPECT_EQ(process.runAndWait(engine()), 0u);
+    const ProcessRun run = process.runAndWait(engine());
+    EXPECT_TRUE(run.end == ProcessRun::End::Exited && run.exitCode == 0);
     EXPECT_LT(processorMs() - before, 500.0) << "the wait used the processor";
     EXPECT_EQ(g_keys, 0);
     EXPECT_GT(g_paints, paintsBefore) << "the window was not painted during the wait";

@@ -161,6 +161,31 @@ TEST(Resources, VersionAndManifest) {
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_EQ(manifest.find("<trustInfo"), std::string::npos);
     EXPECT_EQ(manifest.find("<requestedExecutionLevel"), std::string::npos);
+    // Aware of the screen's dpi: per monitor where the system offers it, else the system's.
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, System</dpiAwareness>"), std::string::npos);
+}
+
+// Each button picture at 16, 24 and 32 pixels; the icon at five sizes, so that nothing is
+// stretched on a larger screen.
+TEST(Resources, PicturesForEveryScreenSize) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    for (int id : {IDB_BROWSER, IDB_STAR, IDB_SHEET_REMOVE, IDB_SHEET_ADD, IDB_NOTEPAD, IDB_FOLDER}) {
+        for (const auto& [offset, size] : {std::pair{0, 16}, {IDB_STAR_24 - IDB_STAR, 24}, {IDB_STAR_32 - IDB_STAR, 32}}) {
+            HBITMAP picture = LoadBitmapA(self, MAKEINTRESOURCEA(id + offset));
+            BITMAP info{};
+            EXPECT_TRUE(picture && GetObjectA(picture, sizeof info, &info) && info.bmWidth == size &&
+                        info.bmHeight == size) << id + offset;
+            DeleteObject(picture);
+        }
+    }
+    HRSRC group = FindResourceA(self, MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const WORD*>(LockResource(LoadResource(self, group)));
+    ASSERT_EQ(directory[2], 5);  // reserved, type, count
+    std::vector<int> sizes;
+    for (int i = 0; i < 5; ++i) sizes.push_back(reinterpret_cast<const BYTE*>(directory + 3)[i * 14]);
+    EXPECT_EQ(sizes, (std::vector<int>{64, 48, 32, 24, 16}));
 }
 
 }  // namespace

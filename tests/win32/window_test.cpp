@@ -23,6 +23,7 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/resource.h"
 #include "ui/win32/win32_form.h"
+#include "win32/support/drag_and_drop.h"
 #include "win32/support/message_box_answerer.h"
 #include "win32/support/program_controls.h"
 #include "win32/support/scratch_dir.h"
@@ -433,6 +434,79 @@ TEST_F(MainWindowTest, TipsSeeMovesAndLeftPressesTheRightClickMenuShowsAndTheWin
     EXPECT_FALSE(IsWindow(tips) || IsMenu(shown));
     for (HBITMAP image : images) EXPECT_EQ(GetObjectType(image), 0u);
     EXPECT_EQ(window.tooltip(), nullptr);
+}
+
+// Files from Explorer and links from a browser dropped on the real window, through OLE.
+TEST_F(MainWindowTest, DroppedFilesAndLinksBecomeTheInputAndTextFilesOnTheDictionaryBoxAreAdded) {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    dir.write("in.txt", "text");
+    dir.write("eiwa.txt", "");
+    dir.makeDir("folder");
+    const auto textOf = [](HWND hwnd, int id) {
+        char text[512] = {};
+        GetDlgItemTextA(hwnd, id, text, sizeof text);
+        return std::string(text);
+    };
+    std::string input = dir.file("in.txt");
+    std::replace(input.begin(), input.end(), '\\', '/');
+    EXPECT_EQ(run([&](HWND hwnd) {
+                  ASSERT_NE(window.dropTarget(), nullptr);
+                  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+                  SetForegroundWindow(hwnd);
+                  IDataObject* files = filesObject({dir.file("in.txt"), dir.file("eiwa.txt")});
+                  ASSERT_NE(files, nullptr);
+                  EXPECT_EQ(dropOn(GetDlgItem(hwnd, IDC_LIST_TABS), files), static_cast<DWORD>(DROPEFFECT_COPY));
+                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), input);
+                  EXPECT_EQ(textOf(hwnd, IDC_OUTPUT), "C:/Users/me/Desktop/in.vkndb5s");
+                  EXPECT_EQ(prompts.results.size(), 1u) << "only one document at a time";
+                  files->Release();
+
+                  IDataObject* link = linkObject("http://example.org/news/today.html");
+                  EXPECT_EQ(dropOn(GetDlgItem(hwnd, IDC_OUTPUT), link), static_cast<DWORD>(DROPEFFECT_COPY));
+                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "http://example.org/news/today.html");
+                  EXPECT_EQ(textOf(hwnd, IDC_OUTPUT), "C:/Users/me/Desktop/today.vkndb5s");
+                  link->Release();
+
+                  // A link offered as UTF-16 text only, as some browsers do.
+                  const std::wstring wide = L"https://example.org/wide.html";
+                  link = dataObjectWith(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(wide.c_str()),
+                                                                    (wide.size() + 1) * sizeof(wchar_t)));
+                  EXPECT_EQ(dropOn(GetDlgItem(hwnd, IDC_INPUT), link), static_cast<DWORD>(DROPEFFECT_COPY));
+                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "https://example.org/wide.html");
+                  link->Release();
+
+                  IDataObject* folder = filesObject({dir.file("folder")});
+                  dropOn(GetDlgItem(hwnd, IDC_INPUT), folder);
+                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "https://example.org/wide.html");
+                  ASSERT_EQ(prompts.results.size(), 2u);
+                  EXPECT_NE(prompts.results[1].find("フォルダ"), std::string::npos);
+                  folder->Release();
+
+                  IDataObject* dictionary = filesObject({dir.file("eiwa.txt")});
+                  dropOn(GetDlgItem(hwnd, IDC_DICTIONARY), dictionary);
+                  std::string added = dir.file("eiwa.txt");
+                  std::replace(added.begin(), added.end(), '\\', '/');
+                  EXPECT_EQ(textOf(hwnd, IDC_DICTIONARY), added);
+                  EXPECT_EQ(SendDlgItemMessageA(hwnd, IDC_DICTIONARY, CB_GETCOUNT, 0, 0), 1);
+                  EXPECT_EQ(textOf(hwnd, IDC_INPUT), "https://example.org/wide.html");
+
+                  // While the engine runs nothing is taken: the window is not even a drop target.
+                  process.duringRun = [&] {
+                      EXPECT_EQ(dropOn(GetDlgItem(hwnd, IDC_INPUT), dictionary), static_cast<DWORD>(DROPEFFECT_NONE));
+                      DWORD effect = DROPEFFECT_COPY;
+                      EXPECT_EQ(window.dropTarget()->DragEnter(dictionary, 0, POINTL{0, 0}, &effect), S_OK);
+                      EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+                  };
+                  SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
+                  EXPECT_EQ(process.started.size(), 1u);
+                  EXPECT_EQ(textOf(hwnd, IDC_DICTIONARY), added);
+                  // Taken again once the job has ended.
+                  EXPECT_EQ(dropOn(GetDlgItem(hwnd, IDC_DICTIONARY), dictionary), static_cast<DWORD>(DROPEFFECT_COPY));
+                  EXPECT_EQ(SendDlgItemMessageA(hwnd, IDC_DICTIONARY, CB_GETCOUNT, 0, 0), 2);
+                  dictionary->Release();
+              }),
+              kResultCancel);
+    OleUninitialize();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <exception>
 #include <utility>
 
 #include "core/messages.h"
@@ -39,6 +40,24 @@ constexpr Tip kTips[] = {
     {IDC_OUTPUT_HTML2, 0, text::kTipHtml2},
     {IDC_NO_DICT, 0, text::kTipNoDict},
 };
+
+// WM_DPICHANGED, which the headers for older systems do not name.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
+// The dpi `window` is shown at: its monitor's where the system tells it per window, the
+// system's otherwise.
+int windowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow && window) {
+        if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+    }
+    HDC dc = GetDC(window);
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(window, dc);
+    return dpi;
+}
 
 // A child window's rectangle in the client coordinates of its parent.
 RECT rectInParent(HWND child, HWND parent) {
@@ -79,6 +98,49 @@ void MainWindow::beforeInitDialog() {
     menu_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
     // Without the menu there is no context menu: a right click then does nothing.
     contextMenu_ = menu_ ? GetSubMenu(menu_, 0) : nullptr;
+    registerDropTarget();
+}
+
+// Files from Explorer and links from a browser, anywhere on the window. Without OLE on the
+// thread the window simply takes no drops.
+void MainWindow::registerDropTarget() {
+    DropTarget::Owner owner;
+    owner.accepts = [this] { return vokanti_.acceptsDrop(); };
+    owner.onDictionary = [this](POINT screen) {
+        RECT box{};
+        HWND dictionary = GetDlgItem(hwnd(), IDC_DICTIONARY);
+        return dictionary && GetWindowRect(dictionary, &box) && PtInRect(&box, screen);
+    };
+    owner.take = [this](const Drop& drop) { takeDrop(drop); };
+    auto* target = new DropTarget(std::move(owner));
+    if (SUCCEEDED(RegisterDragDrop(hwnd(), target))) {
+        dropTarget_ = target;
+    } else {
+        target->Release();
+    }
+}
+
+// While the engine runs, the window waits without serving other programs' calls: one that
+// drags onto it would hang until the job ends. Unregistered, it sees a window that takes no
+// drop, at once.
+void MainWindow::engineRunning(bool running) {
+    if (!dropTarget_ || !hwnd()) return;
+    if (running) {
+        RevokeDragDrop(hwnd());
+    } else {
+        RegisterDragDrop(hwnd(), dropTarget_);
+    }
+}
+
+// Called from OLE: nothing may escape, so a failure is shown here.
+void MainWindow::takeDrop(const Drop& drop) {
+    try {
+        vokanti_.takeDrop(drop);
+    } catch (const std::exception& e) {
+        reportError(e.what());
+    } catch (...) {
+        reportError("unknown exception");
+    }
 }
 
 // A separator and "Vokanti のバージョン情報(&A)..." at the end of the system menu, unless the
@@ -101,27 +163,39 @@ void MainWindow::createTooltip() {
 }
 
 void MainWindow::setUpButtons() {
+    setPictures(windowDpi(hwnd()));
+    for (const Tip& tip : kTips) {
+        if (HWND control = GetDlgItem(hwnd(), tip.control)) addTool(control, tip.text);
+    }
+}
+
+// The pictures of the bitmap buttons at the size `dpi` asks for: 16 pixels at 96 dpi, 24 from
+// 144 and 32 from 192, each drawn for its size rather than stretched. Pictures shown before
+// are given back.
+void MainWindow::setPictures(int dpi) {
+    const int sizeOffset = dpi >= 192 ? IDB_STAR_32 - IDB_STAR : dpi >= 144 ? IDB_STAR_24 - IDB_STAR : 0;
     std::vector<std::pair<int, HBITMAP>> loaded;
+    std::vector<HBITMAP> previous = std::move(bitmaps_);
+    bitmaps_.clear();
     for (const Tip& tip : kTips) {
         HWND control = GetDlgItem(hwnd(), tip.control);
-        if (!control) continue;
-        if (tip.bitmap) {
-            HBITMAP bitmap = nullptr;
-            for (const auto& [id, handle] : loaded) {
-                if (id == tip.bitmap) bitmap = handle;
-            }
-            if (!bitmap) {
-                // A picture that cannot be loaded leaves its button without one.
-                bitmap = LoadBitmapA(instance_, MAKEINTRESOURCEA(tip.bitmap));
-                if (bitmap) {
-                    loaded.emplace_back(tip.bitmap, bitmap);
-                    bitmaps_.push_back(bitmap);
-                }
-            }
-            if (bitmap) win32::Button(control).setImage(IMAGE_BITMAP, bitmap);
+        if (!control || !tip.bitmap) continue;
+        HBITMAP bitmap = nullptr;
+        for (const auto& [id, handle] : loaded) {
+            if (id == tip.bitmap) bitmap = handle;
         }
-        addTool(control, tip.text);
+        if (!bitmap) {
+            // A picture that cannot be loaded leaves its button without one.
+            bitmap = LoadBitmapA(instance_, MAKEINTRESOURCEA(tip.bitmap + sizeOffset));
+            if (!bitmap && sizeOffset) bitmap = LoadBitmapA(instance_, MAKEINTRESOURCEA(tip.bitmap));
+            if (bitmap) {
+                loaded.emplace_back(tip.bitmap, bitmap);
+                bitmaps_.push_back(bitmap);
+            }
+        }
+        win32::Button(control).setImage(IMAGE_BITMAP, bitmap);
     }
+    for (HBITMAP bitmap : previous) DeleteObject(bitmap);
 }
 
 // A tool identified by the control's window. The control is not subclassed: the mouse
@@ -146,12 +220,20 @@ bool MainWindow::preTranslateWindow(const MSG& message) {
     return false;  // the message goes on to the dialog as usual
 }
 
-bool MainWindow::handleWindowMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
+bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {
     if (message == WM_DESTROY) release();
+    // Moved to a screen of another dpi (per-monitor awareness): the dialog manager scales the
+    // window, its font and its controls; the pictures are drawn anew at their new size.
+    if (message == kDpiChangedMessage && hwnd()) setPictures(HIWORD(wParam));
     return false;
 }
 
 void MainWindow::release() {
+    if (dropTarget_) {
+        if (hwnd()) RevokeDragDrop(hwnd());
+        dropTarget_->Release();
+        dropTarget_ = nullptr;
+    }
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     if (hwnd()) {
@@ -200,9 +282,7 @@ void MainWindow::placeListTabs() {
     HWND window = hwnd();
     HWND tabs = window ? GetDlgItem(window, IDC_LIST_TABS) : nullptr;
     if (!tabs) return;
-    HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(window, dc);
+    const int dpi = windowDpi(window);
     RECT client{};
     GetClientRect(window, &client);
     HWND input = GetDlgItem(window, IDC_INPUT);
@@ -217,6 +297,17 @@ void MainWindow::placeListTabs() {
     moveTo(tabs, layout.tabs);
     moveTo(GetDlgItem(window, IDC_FAVORITE_LIST), layout.lists);
     moveTo(GetDlgItem(window, IDC_HISTORY_LIST), layout.lists);
+}
+
+
+void MainWindow::showDuringInitialisation() {
+    HWND window = hwnd();
+    if (!window) return;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    // The keyboard goes to the window, so that Escape reaches it.
+    SetForegroundWindow(window);
+    SetFocus(window);
 }
 
 }  // namespace vokanti

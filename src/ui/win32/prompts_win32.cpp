@@ -57,6 +57,11 @@ bool PromptsWin32::confirm(const std::string& caption, const std::string& text) 
     return MessageBoxA(owner(), text.c_str(), caption.c_str(), MB_OKCANCEL) == IDOK;
 }
 
+bool PromptsWin32::askYesNo(const std::string& text) {
+    // A box that could not be shown (0) counts as No.
+    return MessageBoxA(owner(), text.c_str(), caption_.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void PromptsWin32::showText(const std::string& caption, const std::string& text) {
     MessageBoxA(owner(), text.c_str(), caption.c_str(), MB_OK);
 }

@@ -19,6 +19,7 @@ public:
 
     void resultBox(const std::string& text) override;
     bool confirm(const std::string& caption, const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
     void showText(const std::string& caption, const std::string& text) override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> favoriteTitle() override;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
+#include <ole2.h>
 
 #include "platform/platform.h"
 #include "ui/win32/application_name.h"
@@ -36,13 +36,13 @@ private:
     PromptsWin32& prompts_;
 };
 
-// COM for the shell's verb handlers, for as long as the program runs.
+// OLE (a single-threaded COM apartment) for the shell's verb handlers and for documents and
+// links dropped on the window, for as long as the program runs.
 class ComApartment {
 public:
-    ComApartment()
-        : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
     ~ComApartment() {
-        if (ok_) CoUninitialize();
+        if (ok_) OleUninitialize();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;

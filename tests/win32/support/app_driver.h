@@ -80,6 +80,28 @@ public:
         PostMessageA(target, WM_KEYDOWN, vk, 1);
         PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
     }
+    // Real input, as from the user's keyboard and mouse: the main window is brought to the
+    // front first. Input reaches a program even while it waits for its engine, which drops
+    // posted messages' meaning until the wait ends.
+    void typeKey(UINT vk) const {
+        SetForegroundWindow(main_);
+        INPUT key[2] = {};
+        key[0].type = key[1].type = INPUT_KEYBOARD;
+        key[0].ki.wVk = key[1].ki.wVk = static_cast<WORD>(vk);
+        key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, key, sizeof(INPUT));
+    }
+    void pressButton(int id) const {
+        SetForegroundWindow(main_);
+        RECT r{};
+        GetWindowRect(control(id), &r);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        INPUT press[2] = {};
+        press[0].type = press[1].type = INPUT_MOUSE;
+        press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, press, sizeof(INPUT));
+    }
     void setText(int id, const std::string& text) const {
         SendMessageA(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
