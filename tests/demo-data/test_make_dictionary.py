@@ -1,0 +1,168 @@
+"""The demo dictionary converter's rules, on small inputs written here.
+
+Run from this directory with tools/demo-data on PYTHONPATH (ctest does).
+"""
+import os
+import tempfile
+import unittest
+
+import jmdict_source
+import make_dictionary
+from jmdict_source import Evidence
+from wordnet_source import WordNet
+
+
+def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None):
+    """A WordNet of a few words: {lemma: {pos, ...}}, {(lemma, pos): count}, {adverb: [adj]},
+    {noun: [verb]}."""
+    wordnet = WordNet.__new__(WordNet)
+    wordnet.parts = {k: set(v) for k, v in parts.items()}
+    wordnet.tagged = tagged or {}
+    wordnet.pertainyms = pertainyms or {}
+    wordnet.verbs_of_noun = verbs_of_noun or {}
+    return wordnet
+
+
+WORDNET = small_wordnet(
+    {"modify": {"v"}, "amendment": {"n"}, "clearly": {"adv"}, "clear": {"adj", "v"},
+     "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
+     "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"}},
+    {("house", "n"): 100, ("house", "v"): 3},
+    {"clearly": ["clear"], "strictly": ["strict"]},
+    {"explanation": ["explain"]})
+
+
+def edict_lines(text):
+    """EDICT lines as read_edict yields them, from text written as the file holds it."""
+    with tempfile.TemporaryDirectory() as tmp:
+        path = os.path.join(tmp, "edict")
+        with open(path, "wb") as f:
+            f.write(text.encode("euc_jp"))
+        return list(jmdict_source.read_edict(path))
+
+
+def dictionary(edict_text, priorities=None, wiktionary=()):
+    """Headword -> meaning as the converter writes it (text, not bytes)."""
+    evidences = jmdict_source.invert(edict_lines(edict_text), priorities or {},
+                                     WORDNET.is_expression, WORDNET.english_pos)
+    meanings = make_dictionary.build(list(wiktionary), evidences, WORDNET)
+    return {h: make_dictionary.fit_meaning(m).decode("cp932") for h, m in meanings.items()}
+
+
+class Inversion(unittest.TestCase):
+    def test_verbs_suru_nouns_adjectives_and_adverbs_get_their_japanese_form(self):
+        found = dictionary(
+            "修正 [しゅうせい] /(n,vs) amendment/correction/(vs) to modify/(P)/\n"
+            "明らか [あきらか] /(adj-na) clear/obvious/(P)/\n"
+            "はっきり /(adv,adv-to) clearly/plainly/(P)/\n"
+            "直す [なおす] /(v5s,vt) to modify/to fix/\n")
+        self.assertEqual(found["modify"].split(", ")[0], "修正する")
+        self.assertIn("直す", found["modify"])
+        self.assertEqual(found["amendment"], "修正")
+        self.assertEqual(found["clear"], "明らかな")
+        self.assertEqual(found["clearly"], "はっきり")
+
+    def test_explanations_and_notes_never_become_headwords(self):
+        found = dictionary(
+            "家 [け] /(n) house (e.g. of Tokugawa)/family/\n"
+            "世話 [せわ] /(n,vs) looking after someone/(vs) to take care of/\n"
+            "気をつける [きをつける] /(exp,v1) to take care/to be careful/\n"
+            "某 [なにがし] /(n) (1) a certain person; the name of which is unknown/\n"
+            "遊ぶ [あそぶ] /(v5b,vi) (1) to play (games, sports)/(P)/\n"
+            "古語 [こご] /(n) (arch) house/\n")
+        self.assertEqual(found.get("take care"), "気をつける")  # WordNet knows it
+        self.assertNotIn("take care of", found)  # WordNet does not
+        self.assertNotIn("looking after someone", found)
+        self.assertFalse(any("e.g." in h or "(" in h or ";" in h for h in found), found)
+        self.assertEqual(found["play"], "遊ぶ")  # the note "(games, sports)" left out
+        self.assertEqual(found["house"], "家")  # and the archaic sense not used
+        self.assertEqual(found["family"], "家")
+
+    def test_forms_sharing_a_word_give_the_commonest_and_uk_senses_the_reading(self):
+        found = dictionary(
+            "見付ける [みつける] /(v1,vt) to find/\n"
+            "見つける [みつける] /(v1,vt) to find/(P)/\n"
+            "為る [する] /(vs-i) (uk) to do/(P)/\n")
+        self.assertEqual(found["find"], "見つける")
+        self.assertEqual(found["do"], "する")
+
+
+class Ranking(unittest.TestCase):
+    def test_the_common_main_sense_comes_first(self):
+        edict = ("家屋 [かおく] /(n) house/building/\n"
+                 "家 [いえ] /(n) (1) house/residence/(n) (2) family/(P)/\n"
+                 "議院 [ぎいん] /(n) (1) house of parliament/(n) (2) house/\n")
+        found = dictionary(edict, {"家": 9.0, "家屋": 5.0, "議院": 6.0})
+        self.assertEqual(found["house"].split(", ")[0], "家")
+        self.assertLess(found["house"].find("家屋"), found["house"].find("議院"))
+        # A translation both sources give rises over one that only the first sense has.
+        wiktionary = [Evidence("friend", "彼女", "n", 0, 8.0, 0, "", "彼女"),
+                      Evidence("friend", "友達", "n", 1.5, 8.0, 0, "", "友達")]
+        found = dictionary("友達 [ともだち] /(n) friend/companion/(P)/\n"
+                           "彼女 [かのじょ] /(n) (1) she/(n) (2) girlfriend/(P)/\n",
+                           {"友達": 8.0, "彼女": 8.0}, wiktionary)
+        self.assertEqual(found["friend"].split(", ")[0], "友達")
+
+    def test_the_commoner_part_of_speech_comes_first(self):
+        found = dictionary("家 [いえ] /(n) house/(P)/\n"
+                           "収容 [しゅうよう] /(n,vs) accommodation/(vs) to house/(P)/\n",
+                           {"家": 9.0, "収容": 8.0})
+        self.assertEqual(found["house"], "家 / 収容する")
+
+    def test_translations_code_page_932_cannot_hold_are_left_out_whole(self):
+        # 鷗 is in EUC-JP (JIS X 0212) but not in code page 932; 𠮟 in neither.
+        wiktionary = [Evidence("scold", "𠮟る", "v", 0, 0.0, 0, "", "𠮟る")]
+        found = dictionary("鷗 [かもめ] /(n) gull/\n鴎 [かもめ] /(n) gull/seagull/\n"
+                           "叱る [しかる] /(v5r,vt) to scold/\n", {}, wiktionary)
+        self.assertEqual(found["gull"], "鴎")
+        self.assertEqual(found["scold"], "叱る")
+        self.assertNotIn("?", "".join(found.values()))
+
+
+class Derivation(unittest.TestCase):
+    def test_adverbs_in_ly_come_from_their_adjective_only_by_safe_rules(self):
+        found = dictionary("明確 [めいかく] /(adj-na,n) clear/precise/(P)/\n"
+                           "厳しい [きびしい] /(adj-i) strict/severe/(P)/\n"
+                           "厳格 [げんかく] /(adj-na) strict/rigorous/\n")
+        self.assertEqual(found["clearly"], "明確に")
+        self.assertEqual(found["strictly"].split(", ")[0], "厳しく")
+        self.assertIn("厳格に", found["strictly"])
+        # An adverb a source has keeps that source's translation.
+        found = dictionary("明確 [めいかく] /(adj-na,n) clear/(P)/\nはっきり /(adv) clearly/(P)/\n")
+        self.assertEqual(found["clearly"], "はっきり")
+        # An adjective known only as a noun gives no adverb.
+        found = dictionary("透明 [とうめい] /(n) clear/\n")
+        self.assertNotIn("clearly", found)
+
+    def test_a_suru_noun_glossed_by_a_noun_translates_its_verb(self):
+        found = dictionary("説明 [せつめい] /(n,vs) explanation/exposition/(P)/\n"
+                           "説く [とく] /(v5k,vt) to explain/to advocate/\n"
+                           "解説 [かいせつ] /(n) explanation/commentary/\n",
+                           {"説明": 10.0, "説く": 5.0, "解説": 8.0})
+        self.assertEqual(found["explain"], "説明する, 説く")  # 解説 is not marked as a suru noun
+        self.assertEqual(found["explanation"].split(", ")[0], "説明")
+
+    def test_a_british_spelling_also_serves_the_american_one(self):
+        found = dictionary("隣人 [りんじん] /(n) neighbour/(P)/\n")
+        self.assertEqual(found["neighbor"], "隣人")
+        self.assertEqual(found["neighbour"], "隣人")
+
+
+class Writing(unittest.TestCase):
+    def test_the_file_is_sorted_shift_jis_and_meanings_fit_the_window(self):
+        meanings = {"b": [["二"]], "A": [["一"]], "a": [["あ"]], "long": [["長い"] * 1, ["とても長い訳語です"] * 1,
+                                                                   ["もう一つの長い訳語です"]]}
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "dic.txt")
+            make_dictionary.write_dictionary(meanings, path)
+            with open(path, "rb") as f:
+                lines = f.read().split(b"\r\n")
+        self.assertEqual(lines[-1], b"")
+        self.assertEqual([l.split(b" /// ")[0] for l in lines[:-1]], [b"A", b"a", b"b", b"long"])
+        meaning = lines[3].split(b" /// ")[1]
+        self.assertLessEqual(len(meaning), make_dictionary.MAX_MEANING_WIDTH)
+        self.assertEqual(meaning.decode("cp932"), "長い / とても長い訳語です")
+
+
+if __name__ == "__main__":
+    unittest.main()
