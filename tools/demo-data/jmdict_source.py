@@ -21,7 +21,7 @@ from collections import namedtuple
 #   pos       n, v, adj, adv or other: the part of speech of the English word in this gloss
 #   place     how central the gloss is to the Japanese word: 0 for the first gloss of the
 #             first sense, growing with later glosses and senses
-#   common    how common the Japanese form is, 0 (no mark) to 10 (the commonest)
+#   common    how common the Japanese form is, 0 (no mark) to 7 (the commonest)
 #   register  0, or a penalty for slang, vulgar or specialised senses
 #   jpos      the Japanese word's own class for derivations: na, i, no, adv or ""
 #   stem      the Japanese form before a suffix was added (明らか for 明らかな)
@@ -143,14 +143,21 @@ def read_priorities(dict_path):
 
 
 def commonness(codes):
-    value = 0.0
-    for code in codes:
-        if code.startswith("nf"):
-            value = max(value, 3.0 + 5.0 * (48 - int(code[2:])) / 47)
-    if codes & {"news1", "ichi1", "spec1", "gai1"}:
-        value = max(value, 3.0) + 2.0
+    """0 to 7. A word of the basic vocabulary list (ichi1) counts most: the newspaper bands
+    (nfNN, news1) favour the words of the news (和平, 勢力) over everyday ones."""
+    if "ichi1" in codes:
+        value = 6.0
+    elif codes & {"news1", "spec1"}:
+        value = 4.0
+    elif "gai1" in codes:
+        value = 3.0
     elif codes & {"news2", "ichi2", "spec2", "gai2"}:
-        value = max(value, 2.0)
+        value = 2.0
+    else:
+        value = 0.0
+    bands = [int(code[2:]) for code in codes if code.startswith("nf")]
+    if bands:
+        value += 1.0 * (48 - min(bands)) / 47
     return value
 
 
@@ -162,10 +169,12 @@ def clean_gloss(gloss):
     """
     gloss = gloss.strip()
     noted = False
+    # Notes before and after the gloss proper are left out ("(with neg. verb) never" for
+    # 決して); one inside it makes it an explanation.
     while "(" in gloss:
         stripped = TRAILING_NOTE.sub("", LEADING_NOTE.sub("", gloss))
         if stripped == gloss:
-            return None  # a note inside the gloss: an explanation
+            return None
         gloss, noted = stripped, True
     verb = gloss.startswith("to ")
     if verb:
@@ -265,6 +274,7 @@ def invert(edict_lines, priorities, is_expression, english_pos_of):
                 japanese, jpos, stem = made
                 # A gloss alone in its sense is what the Japanese word means (時間: time);
                 # one of many is one shade of it (時期: time, season, period, phase).
+                # A gloss with a note is a narrower sense (撮る: to take (a photo)).
                 alone = 1.5 if len(glosses) == 1 else 0.75 if len(glosses) == 2 else 0.0
-                place = position + min(number, 6) * 1.5 + (0.3 if noted else 0.0) - alone
+                place = position + min(number, 6) * 1.5 + (0.5 if noted else -alone)
                 yield Evidence(english, japanese, pos, place, value, register, jpos, stem)

@@ -206,20 +206,20 @@ def build(wiktionary, jmdict, wordnet, explain=()):
         shown = ranking.choose(groups)
         if shown:
             meanings[headword] = shown
-    # Adverbs no source has, from the adjective they pertain to.
+    # Adverbs in -ly no source has, from the adjective they pertain to (明確な -> 明確に).
+    # Only then: WordNet links the adverb to one sense of the adjective, and the adjective's
+    # first translation may be another sense (clear: 透明な, clearly: not 透明に).
     for adverb, adjectives in sorted(wordnet.pertainyms.items()):
         if adverb in meanings or " " in adverb or not adverb.endswith("ly"):
             continue
-        made = []
+        made = {}
         for adjective in adjectives:
-            made.extend(ranking.adverb_from_adjective(ranked.get(adjective, [])))
-        made.sort(key=lambda m: -m[1])
-        texts = []
-        for text, _ in made:
-            if text not in texts and printable_cp932(text):
-                texts.append(text)
-        if texts:
-            meanings[adverb] = [texts[:3]]
+            for text, score in ranking.adverb_from_adjective(ranked.get(adjective, [])):
+                if printable_cp932(text) and score > made.get(text, float("-inf")):
+                    made[text] = score
+        if made:
+            best = sorted(made, key=lambda text: (-made[text], text))
+            meanings[adverb] = [best[:3]]
     return meanings
 
 

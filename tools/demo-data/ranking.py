@@ -16,8 +16,8 @@ JMDICT = "jmdict"
 WIKTIONARY = "wiktionary"
 BASE = {JMDICT: 6.0, WIKTIONARY: 3.0}
 PLACE_COST = {JMDICT: 1.0, WIKTIONARY: 0.5}
-COMMON_WEIGHT = 0.6
-AGREEMENT = 3.0
+COMMON_WEIGHT = 0.75
+AGREEMENT = 2.0
 # A translation this far below the best is left out: a rare sense, not a second meaning.
 CUTOFF = 7.0
 MAX_TRANSLATIONS = 6
@@ -64,7 +64,8 @@ def rank(evidences, pos_order=()):
     then any other group by its best score.
     """
     candidates = {}
-    bare_sources = defaultdict(set)
+    places = defaultdict(set)  # a candidate's places in JMdict: each sense that gives it
+    best_place = {}  # (source, bare Japanese) -> the best place that source gives it
     for source, ev in evidences:
         key = (ev.pos, ev.japanese)
         cand = candidates.get(key)
@@ -74,10 +75,18 @@ def rank(evidences, pos_order=()):
         cand.sources.add(source)
         if not cand.jpos and ev.jpos:
             cand.jpos, cand.stem = ev.jpos, ev.stem
-        bare_sources[bare(ev.japanese)].add(source)
-    for cand in candidates.values():
-        if len(bare_sources[bare(cand.japanese)]) > 1:
-            cand.score += AGREEMENT
+        if source == JMDICT:
+            places[key].add(ev.place)
+        agreed = (source, bare(ev.japanese))
+        best_place[agreed] = min(best_place.get(agreed, ev.place), ev.place)
+    for key, cand in candidates.items():
+        word = bare(cand.japanese)
+        if (JMDICT, word) in best_place and (WIKTIONARY, word) in best_place:
+            # Both sources give it; the earlier Wiktionary lists it, the more that counts.
+            cand.score += AGREEMENT + max(0.0, 1.5 - 0.5 * best_place[(WIKTIONARY, word)])
+        # Several senses of one Japanese word that all give this English word: it is
+        # central to it (強い: strong in three senses).
+        cand.score += min(0.8, 0.4 * (len(places[key]) - 1)) if places[key] else 0.0
     if not candidates:
         return []
     best = max(c.score for c in candidates.values())
