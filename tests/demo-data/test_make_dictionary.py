@@ -26,7 +26,9 @@ def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None):
 WORDNET = small_wordnet(
     {"modify": {"v"}, "amendment": {"n"}, "clearly": {"adv"}, "clear": {"adj", "v"},
      "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
-     "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"}},
+     "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
+     "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
+     "kindness": {"n"}},
     {("house", "n"): 100, ("house", "v"): 3},
     {"clearly": ["clear"], "strictly": ["strict"]},
     {"explanation": ["explain"]})
@@ -133,6 +135,12 @@ class Derivation(unittest.TestCase):
         # An adjective known only as a noun gives no adverb.
         found = dictionary("透明 [とうめい] /(n) clear/\n")
         self.assertNotIn("clearly", found)
+        # Without WordNet's link, the spelling gives the adjective; -ness nouns take さ.
+        found = dictionary("速い [はやい] /(adj-i) quick/fast/(P)/\n親切 [しんせつ] /(adj-na,n) kind/(P)/\n"
+                           "幸せ [しあわせ] /(adj-na,n) happy/(P)/\n")
+        self.assertEqual(found["quickly"], "速く")
+        self.assertEqual(found["happily"], "幸せに")
+        self.assertEqual(found["kindness"], "親切さ")
 
     def test_a_suru_noun_glossed_by_a_noun_translates_its_verb(self):
         found = dictionary("説明 [せつめい] /(n,vs) explanation/exposition/(P)/\n"

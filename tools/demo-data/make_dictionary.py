@@ -206,21 +206,43 @@ def build(wiktionary, jmdict, wordnet, explain=()):
         shown = ranking.choose(groups)
         if shown:
             meanings[headword] = shown
-    # Adverbs in -ly no source has, from the adjective they pertain to (明確な -> 明確に).
-    # Only then: WordNet links the adverb to one sense of the adjective, and the adjective's
-    # first translation may be another sense (clear: 透明な, clearly: not 透明に).
-    for adverb, adjectives in sorted(wordnet.pertainyms.items()):
-        if adverb in meanings or " " in adverb or not adverb.endswith("ly"):
-            continue
+    # Adverbs in -ly and nouns in -ness no source has, from their adjective (明確な ->
+    # 明確に, 強い -> 強く, 親切な -> 親切さ). Only then: WordNet links the adverb to one
+    # sense of the adjective, and the adjective's first translation may be another sense
+    # (clear: 透明な, clearly: not 透明に).
+    for word, adjectives in derivable_words(wordnet, meanings):
         made = {}
         for adjective in adjectives:
-            for text, score in ranking.adverb_from_adjective(ranked.get(adjective, [])):
+            for text, score in ranking.derived_from_adjective(ranked.get(adjective, []), word[-2:]):
                 if printable_cp932(text) and score > made.get(text, float("-inf")):
                     made[text] = score
         if made:
             best = sorted(made, key=lambda text: (-made[text], text))
-            meanings[adverb] = [best[:3]]
+            meanings[word] = [best[:3]]
     return meanings
+
+
+def derivable_words(wordnet, meanings):
+    """(word, adjectives) for each adverb in -ly and noun in -ness of WordNet that has no
+    meaning yet, with the adjectives it comes from: WordNet's own link for adverbs, else
+    the adjective its spelling gives (quickly: quick, happily: happy, possibly: possible,
+    basically: basic, kindness: kind) when WordNet knows that adjective."""
+    for word in sorted(wordnet.parts):
+        if word in meanings or " " in word or not word.islower():
+            continue
+        parts = wordnet.parts[word]
+        if word.endswith("ly") and "adv" in parts:
+            found = list(wordnet.pertainyms.get(word, []))
+            stems = (word[:-2], word[:-3] + "y", word[:-2] + "e", word[:-1] + "e", word[:-4])
+        elif word.endswith("ness") and "n" in parts:
+            found = []
+            stems = (word[:-4], word[:-5] + "y")
+        else:
+            continue
+        if not found:
+            found = [s for s in stems if len(s) > 2 and "adj" in wordnet.parts.get(s, ())][:1]
+        if found:
+            yield word, found
 
 
 def print_ranking(headword, found, groups):

@@ -128,17 +128,18 @@ def choose(groups, limit=MAX_TRANSLATIONS):
     return shown
 
 
-def adverb_from_adjective(groups):
-    """Adverb translations made from an adjective's ranked translations, where the rule is
-    reliably right: a na-adjective takes に (明確な -> 明確に), an i-adjective's い becomes く
-    (厳しい -> 厳しく). Other translations give nothing."""
+def derived_from_adjective(groups, ending):
+    """Translations of an adverb in -ly (ending "ly") or a noun in -ness ("ss") made from an
+    adjective's ranked translations, where the rule is reliably right: a na-adjective takes
+    に or さ (明確な -> 明確に, 親切な -> 親切さ), an i-adjective's い becomes く or さ
+    (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing."""
     made = []
     for pos, group in groups:
         if pos != "adj":
             continue
         for cand in group:
             if cand.jpos == "na":
-                made.append((cand.stem + "に", cand.score))
+                made.append((cand.stem + ("に" if ending == "ly" else "さ"), cand.score))
             elif cand.jpos == "i" and cand.stem.endswith("い") and len(cand.stem) > 1:
-                made.append((cand.stem[:-1] + "く", cand.score))
+                made.append((cand.stem[:-1] + ("く" if ending == "ly" else "さ"), cand.score))
     return made
