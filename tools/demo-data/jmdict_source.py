@@ -32,7 +32,7 @@ SKIPPED_TAGS = {"arch", "obs", "obsc", "rare", "X", "vulg", "derog", "sens", "jo
 # Form tags: irregular, old or outdated written forms.
 IRREGULAR_FORM_TAGS = {"iK", "ik", "io", "oK", "ok", "oik"}
 # Colloquial or narrow senses: kept, but after the plain ones.
-LOW_REGISTER_TAGS = {"sl": 3, "col": 1, "male": 1, "fem": 1, "hum": 2, "hon": 2, "pol": 0,
+LOW_REGISTER_TAGS = {"sl": 3, "col": 1, "male": 1, "fem": 1, "hum": 3, "hon": 3, "pol": 0,
                      "uk": 0, "abbr": 2, "yoji": 2, "id": 2, "proverb": 4, "chn": 2, "on-mim": 1,
                      "fam": 1, "poet": 3, "ateji": 1, "gikun": 1}
 # Tags of a field of knowledge (medicine, Buddhism, baseball ...) are any other lower-case
@@ -275,6 +275,6 @@ def invert(edict_lines, priorities, is_expression, english_pos_of):
                 # A gloss alone in its sense is what the Japanese word means (時間: time);
                 # one of many is one shade of it (時期: time, season, period, phase).
                 # A gloss with a note is a narrower sense (撮る: to take (a photo)).
-                alone = 1.5 if len(glosses) == 1 else 0.75 if len(glosses) == 2 else 0.0
+                alone = 1.0 if len(glosses) == 1 else 0.5 if len(glosses) == 2 else 0.0
                 place = position + min(number, 6) * 1.5 + (0.5 if noted else -alone)
                 yield Evidence(english, japanese, pos, place, value, register, jpos, stem)

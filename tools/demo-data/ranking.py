@@ -83,7 +83,7 @@ def rank(evidences, pos_order=()):
         word = bare(cand.japanese)
         if (JMDICT, word) in best_place and (WIKTIONARY, word) in best_place:
             # Both sources give it; the earlier Wiktionary lists it, the more that counts.
-            cand.score += AGREEMENT + max(0.0, 1.5 - 0.5 * best_place[(WIKTIONARY, word)])
+            cand.score += AGREEMENT + max(0.0, 2.0 - 0.5 * best_place[(WIKTIONARY, word)])
         # Several senses of one Japanese word that all give this English word: it is
         # central to it (強い: strong in three senses).
         cand.score += min(0.8, 0.4 * (len(places[key]) - 1)) if places[key] else 0.0
