@@ -43,11 +43,13 @@ def edict_lines(text):
         return list(jmdict_source.read_edict(path))
 
 
-def dictionary(edict_text, priorities=None, wiktionary=()):
+def dictionary(edict_text, priorities=None, wiktionary=(), first_forms=()):
     """Headword -> meaning as the converter writes it (text, not bytes)."""
-    evidences = jmdict_source.invert(edict_lines(edict_text), priorities or {},
-                                     WORDNET.is_expression, WORDNET.english_pos)
-    meanings = make_dictionary.build(list(wiktionary), evidences, WORDNET)
+    lines = edict_lines(edict_text)
+    evidences = jmdict_source.invert(lines, priorities or {}, WORDNET.is_expression,
+                                     WORDNET.english_pos, first_forms)
+    meanings = make_dictionary.build(list(wiktionary), evidences, WORDNET,
+                                     suru_nouns=jmdict_source.suru_nouns(lines))
     return {h: make_dictionary.fit_meaning(m).decode("cp932") for h, m in meanings.items()}
 
 
@@ -141,6 +143,15 @@ class Derivation(unittest.TestCase):
         self.assertEqual(found["quickly"], "速く")
         self.assertEqual(found["happily"], "幸せに")
         self.assertEqual(found["kindness"], "親切さ")
+
+    def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
+        found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",
+                           {"眼": 6.7, "目": 6.0}, first_forms={"目"})
+        self.assertEqual(found["eye"], "目")
+        wiktionary = [Evidence("join", "参加", "v", 0, 0.0, 0, "", "参加")]
+        found = dictionary("参加 [さんか] /(n,vs) participation/joining/(P)/\n", {}, wiktionary)
+        self.assertEqual(found["join"], "参加する")
+        self.assertEqual(found["participation"], "参加")
 
     def test_a_suru_noun_glossed_by_a_noun_translates_its_verb(self):
         found = dictionary("説明 [せつめい] /(n,vs) explanation/exposition/(P)/\n"

@@ -65,10 +65,12 @@ def read_edict(path):
     """Yields (form, reading, senses, common) for each line of an EDICT file (EUC-JP).
 
     `senses` is a list of (tags, glosses): the sense's tags (parts of speech, usage and
-    field) and its glosses, in the file's order. `common` is True for a (P) line.
+    field) and its glosses, in the file's order; lines with the same text share one list.
+    `common` is True for a (P) line.
     """
     with open(path, "rb") as f:
         data = f.read().decode("euc_jp", errors="replace")
+    parsed = {}  # the forms of one word share their line's text: parsed once, one object
     for line in data.split("\n"):
         if not line or line.startswith("\u3000"):
             continue
@@ -79,67 +81,79 @@ def read_edict(path):
         if not match:
             continue
         form, reading = match.group(1), match.group(2) or match.group(1)
-        fields = [f for f in body.split("/") if f]
-        common = bool(fields) and fields[-1] == "(P)"
+        common = body.endswith("/(P)/")
         if common:
-            fields.pop()
-        senses, tags = [], []
-        for field in fields:
-            field_tags = []
-            # Leading groups of tags: "(v5r,vt) (1) (uk) to take".
-            while True:
-                m = TAG_GROUP.match(field)
-                if not m:
-                    break
-                inner = m.group(1)
-                if inner.isdigit():
-                    field = field[m.end():]
-                    senses.append([[], []])  # a numbered new sense
-                    continue
-                parts = inner.split(",")
-                if not all(TAG.match(p) for p in parts):
-                    break  # a gloss that starts with a parenthesis: "(one's) lover"
-                field_tags.extend(parts)
+            body = body[:-4]
+        senses = parsed.get(body)
+        if senses is None:
+            senses = parsed[body] = parse_senses(body)
+        yield form, reading, senses, common
+
+
+def parse_senses(body):
+    """The senses of an EDICT line's part after the headword: [(tags, glosses)]."""
+    fields = [f for f in body.split("/") if f]
+    senses = []
+    for field in fields:
+        field_tags = []
+        # Leading groups of tags: "(v5r,vt) (1) (uk) to take".
+        while True:
+            m = TAG_GROUP.match(field)
+            if not m:
+                break
+            inner = m.group(1)
+            if inner.isdigit():
                 field = field[m.end():]
-            if not senses:
+                senses.append([[], []])  # a numbered new sense
+                continue
+            parts = inner.split(",")
+            if not all(TAG.match(p) for p in parts):
+                break  # a gloss that starts with a parenthesis: "(one's) lover"
+            field_tags.extend(parts)
+            field = field[m.end():]
+        if not senses:
+            senses.append([[], []])
+        sense = senses[-1]
+        if field_tags:
+            if any(POS_TAGS.match(t) for t in field_tags) and sense[1]:
+                # Parts of speech in the middle of a sense start a new one (unnumbered
+                # entries list them per group of glosses).
                 senses.append([[], []])
-            sense = senses[-1]
-            if field_tags:
-                if any(POS_TAGS.match(t) for t in field_tags) and sense[1]:
-                    # Parts of speech in the middle of a sense start a new one (unnumbered
-                    # entries list them per group of glosses).
-                    senses.append([[], []])
-                    sense = senses[-1]
-                sense[0].extend(field_tags)
-            if field:
-                sense[1].append(field)
-        # A sense without a part of speech has that of the sense before it.
-        last_pos = []
-        for sense in senses:
-            pos = [t for t in sense[0] if POS_TAGS.match(t)]
-            if pos:
-                last_pos = pos
-            else:
-                sense[0].extend(last_pos)
-        yield form, reading, [(s[0], s[1]) for s in senses if s[1]], common
+                sense = senses[-1]
+            sense[0].extend(field_tags)
+        if field:
+            sense[1].append(field)
+    # A sense without a part of speech has that of the sense before it.
+    last_pos = []
+    for sense in senses:
+        pos = [t for t in sense[0] if POS_TAGS.match(t)]
+        if pos:
+            last_pos = pos
+        else:
+            sense[0].extend(last_pos)
+    return [(s[0], s[1]) for s in senses if s[1]]
 
 
 def read_priorities(dict_path):
-    """Maps each written form of the JMdict dictd database to its commonness, 0 to 10.
+    """Reads the priority codes of the JMdict dictd database.
 
-    The frequency band nfNN (NN = 1 for the 500 commonest words of a newspaper corpus, 48 for
-    the last band) gives most of it; a news1, ichi1, spec1 or gai1 mark adds some.
+    Returns (priorities, first_forms): each written form's commonness (see commonness()),
+    and the forms that come first in their entry, which JMdict gives as the word's usual
+    spelling (目, not 眼, for め).
     """
     with gzip.open(dict_path, "rb") as f:
         data = f.read().decode("utf-8", errors="replace")
-    best = {}
+    best, first_forms = {}, set()
     for match in PRIORITY_CODE.finditer(data):
         codes = re.findall(r"\[(\w+?)(\d\d?)\]", match.group(1))
         value = commonness({name + number for name, number in codes})
         form = match.group(2)
         if value > best.get(form, -1):
             best[form] = value
-    return best
+        line_start = data.rfind("\n", 0, match.start()) + 1
+        if not data[line_start:match.start()].strip():
+            first_forms.add(form)
+    return best, first_forms
 
 
 def commonness(codes):
@@ -226,22 +240,41 @@ def japanese_for(form, tags, english_pos):
     return form, "", form
 
 
-def invert(edict_lines, priorities, is_expression, english_pos_of):
+def suru_nouns(edict_lines):
+    """The written forms that take する (修正, 説明): a verb translation given as one of them
+    alone means the form with する."""
+    found = set()
+    for form, _, senses, _ in edict_lines:
+        for tags, _ in senses:
+            if any(t.startswith("vs") for t in tags) and not any(
+                    t.startswith(("v1", "v5", "vk", "vz")) for t in tags):
+                found.add(form)
+                break
+    return found
+
+
+def invert(edict_lines, priorities, is_expression, english_pos_of, first_forms=()):
     """Evidences for English headwords from EDICT's lines.
 
     `is_expression(text)` says whether a multi-word gloss is a real English expression;
     `english_pos_of(word, tags)` gives the English part of speech of a single-word gloss
     (n, adj, adv or other) given the Japanese sense's tags.
-    Forms that share a reading and senses are one word: the commonest form stands for it.
+    Forms that share a reading and senses are one word, as common as its commonest form;
+    the form shown is the commonest, the entry's first form winning a near tie.
     """
     words = {}
     for form, reading, senses, common in edict_lines:
-        key = (reading, tuple((tuple(t), tuple(g)) for t, g in senses))
+        key = (reading, id(senses))  # read_edict gives equal texts one senses object
         value = max(priorities.get(form, 0.0), 4.0 if common else 0.0)
+        choice = value + (1.0 if form in first_forms else 0.0)
         old = words.get(key)
-        if old is None or value > old[1]:
-            words[key] = (form, value, reading, senses)
-    for form, value, reading, senses in words.values():
+        if old is None:
+            words[key] = [form, choice, value, reading, senses]
+        else:
+            if choice > old[1]:
+                old[0], old[1] = form, choice
+            old[2] = max(old[2], value)
+    for form, _, value, reading, senses in words.values():
         if not senses or set(senses[0][0]) & IRREGULAR_FORM_TAGS:
             continue  # the tags of an irregular written form come first on its line
         for number, (tags, glosses) in enumerate(senses):

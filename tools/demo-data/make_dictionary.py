@@ -11,6 +11,7 @@ same bytes.
 """
 
 import argparse
+import functools
 import gzip
 import os
 import re
@@ -184,13 +185,16 @@ def wiktionary_evidence(index_path, dict_path, priorities):
                                priorities.get(term, 0.0), 0, "", term)
 
 
-def build(wiktionary, jmdict, wordnet, explain=()):
+def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
     """Maps each headword (as written) to its meaning: groups of Japanese texts, the first
     group the word's main part of speech. `wiktionary` and `jmdict` are iterables of
-    Evidence; `wordnet` a WordNet (or anything with its methods)."""
+    Evidence; `wordnet` a WordNet (or anything with its methods); `suru_nouns` the nouns
+    that take する, which Wiktionary gives bare as verb translations (参加 for take part)."""
     evidences = defaultdict(list)
     for source, found in ((ranking.WIKTIONARY, wiktionary), (ranking.JMDICT, jmdict)):
         for ev in found:
+            if source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns:
+                ev = ev._replace(japanese=ev.japanese + "する")
             # A translation with a character code page 932 cannot hold is left out whole:
             # without the character it would be another word.
             if printable_cp932(ev.japanese):
@@ -291,6 +295,7 @@ def add_american_spellings(evidences, wordnet):
                 break
 
 
+@functools.lru_cache(maxsize=None)
 def printable_cp932(text):
     """True when code page 932 holds every character (after the usual substitutions)."""
     fixed = "".join(CP932_FIXES.get(ch, ch) for ch in text)
@@ -440,12 +445,14 @@ def main():
                     help="show on stderr how WORD's translations were ranked")
     args = ap.parse_args()
     try:
-        priorities = jmdict_source.read_priorities(args.jmdict)
+        priorities, first_forms = jmdict_source.read_priorities(args.jmdict)
         wordnet = WordNet(args.wordnet)
-        jmdict = jmdict_source.invert(jmdict_source.read_edict(args.edict), priorities,
-                                      wordnet.is_expression, wordnet.english_pos)
+        edict = list(jmdict_source.read_edict(args.edict))
+        jmdict = jmdict_source.invert(edict, priorities, wordnet.is_expression,
+                                      wordnet.english_pos, first_forms)
         wiktionary = wiktionary_evidence(args.index, args.dict, priorities)
-        meanings = build(wiktionary, jmdict, wordnet, set(args.explain))
+        meanings = build(wiktionary, jmdict, wordnet, set(args.explain),
+                         jmdict_source.suru_nouns(edict))
         count = write_dictionary(meanings, args.out)
         write_notice(args.notice, os.path.basename(args.out), database_info(args.index, args.dict), {
             "eng_jpn": args.copyright, "jpn_eng": args.jmdict_copyright,

@@ -8,6 +8,7 @@ commonest part of speech (WordNet's tagged counts) comes first in the meaning an
 part of speech follows after " / ".
 """
 
+import re
 from collections import defaultdict
 
 # What the JMdict side says counts most: its glosses are ordered by sense. The Wiktionary
@@ -47,8 +48,11 @@ class Candidate:
 KATAKANA_COST = 2.0
 
 
+KATAKANA = re.compile("[\u30a1-\u30fc]+")
+
+
 def is_katakana(text):
-    return all("\u30a1" <= ch <= "\u30fc" or ch == "\u30fb" for ch in text)
+    return KATAKANA.fullmatch(text) is not None
 
 
 def score_of(source, evidence):
