@@ -20,6 +20,7 @@ def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None):
     wordnet.tagged = tagged or {}
     wordnet.pertainyms = pertainyms or {}
     wordnet.verbs_of_noun = verbs_of_noun or {}
+    wordnet.irregular = {"children": [("child", "n")]}
     return wordnet
 
 
@@ -28,8 +29,10 @@ WORDNET = small_wordnet(
      "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
-     "kindness": {"n"}},
-    {("house", "n"): 100, ("house", "v"): 3},
+     "kindness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
+     "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"}},
+    {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
+     ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40},
     {"clearly": ["clear"], "strictly": ["strict"]},
     {"explanation": ["explain"]})
 
@@ -91,6 +94,22 @@ class Inversion(unittest.TestCase):
         self.assertEqual(found["do"], "する")
 
 
+    def test_inflected_forms_and_unknown_names_never_hide_the_word(self):
+        # The engine looks a word up as written first: "vegetables" or "decided" as
+        # headwords would hide vegetable and decide with a rare meaning.
+        found = dictionary("青物 [あおもの] /(n) vegetables/greens/\n既決 [きけつ] /(adj-no) decided/\n"
+                           "疲れた [つかれた] /(adj-f) tired/\n建物 [たてもの] /(n) building/(P)/\n"
+                           "閻魔 [えんま] /(n) Emma/Yama/\n日本 [にほん] /(n) Japan/(P)/\n"
+                           "子供達 [こどもたち] /(n) children/\n")
+        self.assertNotIn("vegetables", found)
+        self.assertNotIn("children", found)
+        self.assertNotIn("decided", found)
+        self.assertNotIn("Emma", found)
+        self.assertEqual(found["tired"], "疲れた")  # commoner than the verb it comes from
+        self.assertEqual(found["building"], "建物")  # a noun of its own
+        self.assertEqual(found["Japan"], "日本")
+
+
 class Ranking(unittest.TestCase):
     def test_the_common_main_sense_comes_first(self):
         edict = ("家屋 [かおく] /(n) house/building/\n"
@@ -146,7 +165,7 @@ class Derivation(unittest.TestCase):
 
     def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
         found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",
-                           {"眼": 6.7, "目": 6.0}, first_forms={"目"})
+                           {"眼": 6.7, "目": 6.0}, first_forms={("目", "め"), ("眼", "まなこ")})
         self.assertEqual(found["eye"], "目")
         wiktionary = [Evidence("join", "参加", "v", 0, 0.0, 0, "", "参加")]
         found = dictionary("参加 [さんか] /(n,vs) participation/joining/(P)/\n", {}, wiktionary)

@@ -58,6 +58,8 @@ LEADING_NOTE = re.compile(r"^\([^()]*\)\s*")
 TRAILING_NOTE = re.compile(r"\s*\([^()]*\)$")
 PATTERN_WORDS = {"one's", "someone", "something", "somebody", "oneself", "sth", "sb", "etc",
                  "eg", "ie", "someone's", "something's", "one"}
+HEAD_FORM = re.compile(r"(?:^|,)\s*(?:\[\w+\]\s*)*([^\s\[\]/,]+) /")
+KANA = re.compile("[\u3041-\u309f\u30a1-\u30ff]+")
 PRIORITY_CODE = re.compile(r"((?:\[(?:news|ichi|spec|gai|nf)\d\d?\]\s*)+)\s*([^\s\[\]/,]+) /")
 
 
@@ -138,12 +140,12 @@ def read_priorities(dict_path):
     """Reads the priority codes of the JMdict dictd database.
 
     Returns (priorities, first_forms): each written form's commonness (see commonness()),
-    and the forms that come first in their entry, which JMdict gives as the word's usual
-    spelling (目, not 眼, for め).
+    and (form, reading) for the form that comes first in its entry, which JMdict gives as
+    the word's usual spelling (目, not 眼, for め).
     """
     with gzip.open(dict_path, "rb") as f:
         data = f.read().decode("utf-8", errors="replace")
-    best, first_forms = {}, set()
+    best, first_forms, seen_lines = {}, set(), set()
     for match in PRIORITY_CODE.finditer(data):
         codes = re.findall(r"\[(\w+?)(\d\d?)\]", match.group(1))
         value = commonness({name + number for name, number in codes})
@@ -151,8 +153,14 @@ def read_priorities(dict_path):
         if value > best.get(form, -1):
             best[form] = value
         line_start = data.rfind("\n", 0, match.start()) + 1
-        if not data[line_start:match.start()].strip():
-            first_forms.add(form)
+        if line_start not in seen_lines:
+            seen_lines.add(line_start)
+            line = data[line_start:data.find("\n", match.end())]
+            # The entry's head line: its written forms, then its readings in kana.
+            forms = HEAD_FORM.findall(line)
+            readings = [f for f in forms if KANA.fullmatch(f)]
+            for reading in readings:
+                first_forms.add((forms[0], reading))
     return best, first_forms
 
 
@@ -266,7 +274,7 @@ def invert(edict_lines, priorities, is_expression, english_pos_of, first_forms=(
     for form, reading, senses, common in edict_lines:
         key = (reading, id(senses))  # read_edict gives equal texts one senses object
         value = max(priorities.get(form, 0.0), 4.0 if common else 0.0)
-        choice = value + (1.0 if form in first_forms else 0.0)
+        choice = value + (1.0 if (form, reading) in first_forms else 0.0)
         old = words.get(key)
         if old is None:
             words[key] = [form, choice, value, reading, senses]

@@ -191,8 +191,18 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
     Evidence; `wordnet` a WordNet (or anything with its methods); `suru_nouns` the nouns
     that take する, which Wiktionary gives bare as verb translations (参加 for take part)."""
     evidences = defaultdict(list)
+    shadowing = {}
     for source, found in ((ranking.WIKTIONARY, wiktionary), (ranking.JMDICT, jmdict)):
         for ev in found:
+            if ev.english not in shadowing:
+                shadowing[ev.english] = wordnet.shadows_its_lemma(ev.english)
+            if shadowing[ev.english]:
+                continue
+            # A capitalised gloss WordNet does not know is a name or a term in romaji
+            # (Emma for 閻魔), not a translation of the English word.
+            if (source == ranking.JMDICT and ev.english[:1].isupper()
+                    and ev.english.lower() not in wordnet.parts):
+                continue
             if source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns:
                 ev = ev._replace(japanese=ev.japanese + "する")
             # A translation with a character code page 932 cannot hold is left out whole:

@@ -24,6 +24,14 @@ class WordNet:
         self._read_pertainyms(directory)
         self.verbs_of_noun = {}  # noun -> verbs it derives from or gives (explanation -> explain)
         self._read_noun_verb_links(directory)
+        self.irregular = {}  # irregular form -> [(base, pos)]: children -> child, went -> go
+        for name, pos in POS_FILES.items():
+            with open(os.path.join(directory, name + ".exc"), encoding="utf-8", errors="replace") as f:
+                for line in f:
+                    fields = line.split()
+                    if len(fields) >= 2:
+                        self.irregular.setdefault(fields[0].replace("_", " "), []).extend(
+                            (base.replace("_", " "), pos) for base in fields[1:])
 
     def _read_index(self, path, pos):
         with open(path, encoding="utf-8", errors="replace") as f:
@@ -102,6 +110,29 @@ class WordNet:
                     if verb not in found:
                         found.append(verb)
 
+    def tagged_count(self, word, parts=("n", "v", "adj", "adv")):
+        return sum(self.tagged.get((word, p), 0) for p in parts)
+
+    def shadows_its_lemma(self, word):
+        """True for an inflected form (vegetables, decided, older, children) of a commoner WordNet
+        word: as a headword of its own it would be found before that word in every text
+        (the engine looks a word up as written first), with the rare meaning of the form.
+        A form WordNet counts more often than its lemma stays (tired, interested), and so
+        does a noun made from a verb (building)."""
+        word = word.lower()
+        if " " in word:
+            return False
+        own = self.parts.get(word, set())
+        for base, pos in self.irregular.get(word, []) + regular_bases(word):
+            if base == word or pos not in self.parts.get(base, ()):
+                continue
+            if not own:
+                return True  # vegetables, neighbors: not a word of WordNet's own
+            if "n" in own and pos != "n":
+                return False  # building, meeting: a noun of its own
+            return self.tagged_count(word) < self.tagged_count(base, (pos,))
+        return False
+
     def is_expression(self, text):
         return text.lower() in self.parts
 
@@ -128,3 +159,40 @@ class WordNet:
         if parts == {"adv"}:
             return "adv"
         return "other"
+
+
+def regular_bases(word):
+    """(base, part of speech) the regular rules of English inflection could make `word` from,
+    the likelier first: plurals and third persons, past forms, -ing forms, comparatives."""
+    found = []
+    def add(base, *parts):
+        if len(base) > 1:
+            found.extend((base, p) for p in parts)
+    if word.endswith("ies"):
+        add(word[:-3] + "y", "n", "v")
+    if word.endswith("es"):
+        add(word[:-2], "n", "v")
+    if word.endswith("s") and not word.endswith("ss"):
+        add(word[:-1], "n", "v")
+    if word.endswith("ied"):
+        add(word[:-3] + "y", "v")
+    if word.endswith("ed"):
+        add(word[:-2], "v")
+        add(word[:-1], "v")
+        if len(word) > 4 and word[-3] == word[-4]:
+            add(word[:-3], "v")
+    if word.endswith("ing"):
+        add(word[:-3], "v")
+        add(word[:-3] + "e", "v")
+        if len(word) > 5 and word[-4] == word[-5]:
+            add(word[:-4], "v")
+    for ending in ("er", "est"):
+        if word.endswith(ending):
+            stem = word[:-len(ending)]
+            add(stem, "adj")
+            add(stem + "e", "adj")
+            if stem.endswith("i"):
+                add(stem[:-1] + "y", "adj")
+            if len(stem) > 2 and stem[-1] == stem[-2]:
+                add(stem[:-1], "adj")
+    return found
