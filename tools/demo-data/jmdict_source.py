@@ -231,10 +231,11 @@ def japanese_for(form, tags, english_pos):
         return form, "", form
     if "adj-i" in tags:
         return form, "i", form
-    if "adj-na" in tags:
-        return (form + "な", "na", form) if english_pos == "adj" else (form, "", form)
+    # A word JMdict marks as taking の takes it: 本当の, 同一の (本当な is not Japanese).
     if "adj-no" in tags and english_pos == "adj":
         return form + "の", "no", form
+    if "adj-na" in tags:
+        return (form + "な", "na", form) if english_pos == "adj" else (form, "", form)
     if "adv" in tags or "adv-to" in tags:
         return form, "adv", form
     if english_pos == "adj" and tags & {"adj-pn", "adj-f", "adj-t"}:

@@ -90,7 +90,7 @@ def rank(evidences, pos_order=()):
             cand.score += AGREEMENT + max(0.0, 2.0 - 0.5 * best_place[(WIKTIONARY, word)])
         # Several senses of one Japanese word that all give this English word: it is
         # central to it (強い: strong in three senses).
-        cand.score += min(0.8, 0.4 * (len(places[key]) - 1)) if places[key] else 0.0
+        cand.score += min(2.0, 0.4 * (len(places[key]) - 1)) if places[key] else 0.0
     if not candidates:
         return []
     best = max(c.score for c in candidates.values())
