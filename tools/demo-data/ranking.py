@@ -22,6 +22,9 @@ AGREEMENT = 2.0
 # A translation this far below the best is left out: a rare sense, not a second meaning.
 CUTOFF = 7.0
 MAX_TRANSLATIONS = 6
+# Translations of the first part of speech when the word has others: the meaning is cut at
+# 29 half-width characters, and the other parts of speech should fit in it too.
+FIRST_GROUP_ROOM = 3
 # Japanese endings added to a stem for the English part of speech; translations that differ
 # only by them are the same word when sources are compared.
 ENDINGS = ("する", "な", "の", "に", "と")
@@ -111,11 +114,14 @@ def rank(evidences, pos_order=()):
 
 
 def choose(groups, limit=MAX_TRANSLATIONS):
-    """The translations to show: most of them from the first part of speech, the best of each
-    other one; each Japanese text once. Returns a list of groups of texts."""
+    """The translations to show: the best of the first part of speech, then the best one or
+    two of each other one, so that every part of speech stays visible in a short meaning
+    (light: 光, 明かり, 灯 / 明るい, 軽い); each Japanese text once. Returns a list of
+    groups of texts."""
     shown, seen, total = [], set(), 0
+    first_room = limit if len(groups) == 1 else FIRST_GROUP_ROOM
     for number, (_, group) in enumerate(groups):
-        room = limit - total if number == 0 else min(2, limit - total)
+        room = min(first_room if number == 0 else 2, limit - total)
         texts = []
         for cand in group:
             if len(texts) >= room:
