@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """Builds the demo English-Japanese dictionary shipped in dic/.
 
-Reads a dictd database (the .index file and the gzip-compressed .dict.dz beside it) and
-writes a one-line text dictionary: `headword /// meaning`, Shift-JIS (code page 932),
-CR LF, ordered by headword bytes with ASCII letters lower-cased, so the engine can
-binary-search it without an index. Also writes the licence notice that travels with it.
+Gathers translations from two sources, the FreeDict English-Japanese dictionary (a dictd
+database: the .index file and the gzip-compressed .dict.dz beside it; translations from
+Wiktionary) and JMdict/EDICT turned round (jmdict_source.py), ranks them for a learner
+(ranking.py, with WordNet's parts of speech: wordnet_source.py), makes the adverbs and nouns
+no source has from their adjective, and writes a one-line text dictionary: `headword ///
+meaning`, Shift-JIS (code page 932), CR LF, ordered by headword bytes with ASCII letters
+lower-cased, so the engine can binary-search it without an index. Also writes the licence
+notice that travels with it.
 
 Standard library only; the output depends on the input files alone, so two builds give the
-same bytes.
+same bytes. `--explain WORD` shows on stderr how a word's translations were ranked.
 """
 
 import argparse
