@@ -33,7 +33,7 @@ SKIPPED_TAGS = {"arch", "obs", "obsc", "rare", "X", "vulg", "derog", "sens", "jo
 IRREGULAR_FORM_TAGS = {"iK", "ik", "io", "oK", "ok", "oik"}
 # Colloquial or narrow senses: kept, but after the plain ones.
 LOW_REGISTER_TAGS = {"sl": 3, "col": 1, "male": 1, "fem": 1, "hum": 3, "hon": 3, "pol": 0,
-                     "uk": 0, "abbr": 2, "yoji": 2, "id": 2, "proverb": 4, "chn": 2, "on-mim": 1,
+                     "uk": 0, "abbr": 2, "yoji": 2, "id": 2, "proverb": 4, "chn": 2, "on-mim": 2.5,
                      "fam": 1, "poet": 3, "ateji": 1, "gikun": 1}
 # Tags of a field of knowledge (medicine, Buddhism, baseball ...) are any other lower-case
 # tag; such a sense is specialised.

@@ -237,6 +237,26 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
         if made:
             best = sorted(made, key=lambda text: (-made[text], text))
             meanings[word] = [best[:3]]
+    # Beside the sources' own adverbs, which in JMdict are often mimetic words (きっぱり
+    # for clearly), the adverb made from the adjective WordNet links it to, ranked a little
+    # below that adjective's translation.
+    for adverb, adjectives in sorted(wordnet.pertainyms.items()):
+        groups = ranked.get(adverb)
+        if not groups or " " in adverb or not adverb.endswith("ly"):
+            continue
+        group = next((g for pos, g in groups if pos == "adv"), None)
+        if group is None:
+            continue
+        have = {c.japanese for c in group}
+        for adjective in adjectives:
+            for text, score in ranking.derived_from_adjective(ranked.get(adjective, []), "ly"):
+                if text not in have and printable_cp932(text) and not ranking.is_katakana(text[:-1]):
+                    have.add(text)
+                    cand = ranking.Candidate(text, "adv", "", text)
+                    cand.score = score - DERIVED_COST
+                    group.append(cand)
+        group.sort(key=lambda c: (-c.score, c.japanese))
+        meanings[adverb] = ranking.choose(groups)
     return meanings
 
 
@@ -288,6 +308,10 @@ def add_verbs_of_suru_nouns(evidences, wordnet):
             for verb in verbs:
                 evidences[verb].append((source, ev._replace(
                     english=verb, japanese=ev.japanese + "する", pos="v", place=ev.place + 1.5, jpos="")))
+
+
+# An adverb made from its adjective ranks this much below the adjective's translation.
+DERIVED_COST = 1.5
 
 
 # British spellings JMdict uses, and the American ones WordNet knows.
@@ -388,14 +412,16 @@ def write_notice(out_path, dict_name, info, copyrights):
         "    dict-freedict-jpn-eng, of which only the priority codes of the Japanese",
         "    words (how common each is) were used;",
         "  - WordNet 3.0 of Princeton University, package wordnet-base: English parts of",
-        "    speech and how often each was met, multi-word expressions, and the",
-        "    adjectives that adverbs in -ly come from.",
+        "    speech and how often each was met, multi-word expressions, irregular",
+        "    forms, and the links between adverbs and adjectives, nouns and verbs.",
         "",
         "The English glosses of JMdict/EDICT were turned into English headwords with",
         "their Japanese words as translations, merged with the Wiktionary translations,",
         "ranked (main sense and common words first) and written as a one-line text",
-        "dictionary (Shift-JIS, one headword per line). Some adverbs were made from",
-        "their adjective's translation (明確な -> 明確に). This adaptation is licensed",
+        "dictionary (Shift-JIS, one headword per line). Translations were also made",
+        "by rule: of adverbs in -ly and nouns in -ness from their adjective's",
+        "(明確な -> 明確に, 強い -> 強さ), and of verbs from a noun that takes する",
+        "(修正 for modification -> 修正する for modify). This adaptation is licensed",
         "under the licence of the originals:",
         "",
         "  Creative Commons Attribution-ShareAlike 3.0 Unported (CC BY-SA 3.0)",
