@@ -316,20 +316,18 @@ DERIVED_COST = 1.5
 
 # British spellings JMdict uses, and the American ones WordNet knows.
 SPELLINGS = ((r"our$", "or"), (r"ise$", "ize"), (r"isation$", "ization"), (r"ised$", "ized"),
-             (r"tre$", "ter"), (r"yse$", "yze"), (r"ogue$", "og"), (r"lled$", "led"),
-             (r"wards$", "ward"), (r"^sceptic", "skeptic"))
+             (r"tre$", "ter"), (r"yse$", "yze"), (r"ogue$", "og"), (r"lled$", "led"))
 
 
 def add_american_spellings(evidences, wordnet):
     """A British-spelled headword's evidence also serves its American spelling (neighbour ->
-    neighbor), when WordNet knows the American word but not the British one (tour is not
-    the British spelling of tor) and no source has the American word."""
+    neighbor), when WordNet knows the American word."""
     for headword in list(evidences):
-        if not headword.islower() or headword in wordnet.parts:
+        if headword.lower() in wordnet.parts or not headword.islower():
             continue
         for pattern, ending in SPELLINGS:
             american = re.sub(pattern, ending, headword)
-            if american != headword and american in wordnet.parts and american not in evidences:
+            if american != headword and american in wordnet.parts:
                 evidences[american].extend(
                     (source, ev._replace(english=american)) for source, ev in evidences[headword])
                 break
