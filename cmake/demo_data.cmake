@@ -3,7 +3,8 @@
 #
 #   env/   the engine's default list files: the hand-written ones copied from data/env,
 #          replace.txt made from Debian's wordnet-base exception lists, with its notice
-#   dic/   the demo dictionary made from Debian's dict-freedict-eng-jpn, with its notice
+#   dic/   the demo dictionary made from Debian's dict-freedict-eng-jpn, edict,
+#          dict-freedict-jpn-eng and wordnet-base, with its notice
 #   sample/ an English sample document, as text and as HTML
 #   env/level.txt, word levels made from Debian's scowl, with its notice, and an empty
 #   env/known.txt
@@ -28,19 +29,35 @@ set(VOKAN_WORDNET_DIR /usr/share/wordnet CACHE PATH
 set(VOKAN_WORDNET_COPYRIGHT /usr/share/doc/wordnet-base/copyright CACHE FILEPATH
     "Debian copyright file of wordnet-base")
 
+# The other sources of the demo dictionary: JMdict/EDICT turned round into English
+# headwords, JMdict's priority codes, WordNet's parts of speech and adverbs.
+set(VOKAN_EDICT /usr/share/edict/edict CACHE FILEPATH "The EDICT file (Debian: edict)")
+set(VOKAN_EDICT_COPYRIGHT /usr/share/doc/edict/copyright CACHE FILEPATH
+    "Debian copyright file of edict")
+set(VOKAN_JMDICT_COPYRIGHT /usr/share/doc/dict-freedict-jpn-eng/copyright CACHE FILEPATH
+    "Debian copyright file of dict-freedict-jpn-eng")
+set(jmdict_data ${VOKAN_FREEDICT_DIR}/freedict-jpn-eng.dict.dz)
+set(wordnet_data
+    ${VOKAN_WORDNET_DIR}/index.noun ${VOKAN_WORDNET_DIR}/index.verb ${VOKAN_WORDNET_DIR}/index.adj
+    ${VOKAN_WORDNET_DIR}/index.adv ${VOKAN_WORDNET_DIR}/data.adj ${VOKAN_WORDNET_DIR}/data.adv)
+set(dictionary_tools ${PROJECT_SOURCE_DIR}/tools/demo-data/make_dictionary.py
+    ${PROJECT_SOURCE_DIR}/tools/demo-data/jmdict_source.py
+    ${PROJECT_SOURCE_DIR}/tools/demo-data/wordnet_source.py
+    ${PROJECT_SOURCE_DIR}/tools/demo-data/ranking.py
+    ${PROJECT_SOURCE_DIR}/tools/demo-data/demo_common.py)
+
 set(freedict_index ${VOKAN_FREEDICT_DIR}/freedict-eng-jpn.index)
 set(freedict_data ${VOKAN_FREEDICT_DIR}/freedict-eng-jpn.dict.dz)
 set(wordnet_lists
     ${VOKAN_WORDNET_DIR}/noun.exc ${VOKAN_WORDNET_DIR}/verb.exc
     ${VOKAN_WORDNET_DIR}/adj.exc ${VOKAN_WORDNET_DIR}/adv.exc)
-# How often each word was met as noun, verb ...: the dictionary lists a word's commonest part
-# of speech first.
-set(wordnet_usage_counts ${VOKAN_WORDNET_DIR}/cntlist.rev)
 foreach(source IN ITEMS ${freedict_index} ${freedict_data} ${VOKAN_FREEDICT_COPYRIGHT}
-                        ${wordnet_lists} ${wordnet_usage_counts} ${VOKAN_WORDNET_COPYRIGHT})
+                        ${wordnet_lists} ${VOKAN_WORDNET_COPYRIGHT} ${wordnet_data}
+                        ${VOKAN_EDICT} ${VOKAN_EDICT_COPYRIGHT} ${jmdict_data} ${VOKAN_JMDICT_COPYRIGHT})
   if(NOT EXISTS ${source})
     message(FATAL_ERROR "The demo data needs ${source}: install the Debian packages "
-                        "dict-freedict-eng-jpn and wordnet-base (tools/setup.sh does).")
+                        "dict-freedict-eng-jpn, dict-freedict-jpn-eng, edict and wordnet-base "
+                        "(tools/setup.sh does).")
   endif()
 endforeach()
 
@@ -88,12 +105,18 @@ add_custom_command(
           --index ${freedict_index}
           --dict ${freedict_data}
           --copyright ${VOKAN_FREEDICT_COPYRIGHT}
-          --usage-counts ${wordnet_usage_counts}
+          --edict ${VOKAN_EDICT}
+          --edict-copyright ${VOKAN_EDICT_COPYRIGHT}
+          --jmdict ${jmdict_data}
+          --jmdict-copyright ${VOKAN_JMDICT_COPYRIGHT}
+          --wordnet ${VOKAN_WORDNET_DIR}
+          --wordnet-copyright ${VOKAN_WORDNET_COPYRIGHT}
           --out ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
           --notice ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.COPYING.txt
-  DEPENDS ${demo_data_tools}/make_dictionary.py ${demo_data_tools}/demo_common.py ${freedict_index} ${freedict_data}
-          ${VOKAN_FREEDICT_COPYRIGHT} ${wordnet_usage_counts}
-  COMMENT "Making the demo dictionary dic/freedict-eng-jpn.txt"
+  DEPENDS ${dictionary_tools} ${freedict_index} ${freedict_data} ${VOKAN_FREEDICT_COPYRIGHT}
+          ${VOKAN_EDICT} ${VOKAN_EDICT_COPYRIGHT} ${jmdict_data} ${VOKAN_JMDICT_COPYRIGHT}
+          ${wordnet_data} ${VOKAN_WORDNET_COPYRIGHT}
+  COMMENT "Making the demo dictionary dic/freedict-eng-jpn.txt (about 30 s)"
   VERBATIM)
 list(APPEND demo_data_outputs
      ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
@@ -147,3 +170,12 @@ list(APPEND demo_data_outputs
      ${VOKAN_DIST_DIR}/env/level.txt ${VOKAN_DIST_DIR}/env/level.COPYING.txt ${VOKAN_DIST_DIR}/env/known.txt)
 
 add_custom_target(vokan_demo_data ALL DEPENDS ${demo_data_outputs})
+
+# The dictionary converter's rules, on small inputs written in the test (native tree only).
+if(NOT CMAKE_CROSSCOMPILING)
+  add_test(NAME demo_dictionary_rules
+           COMMAND Python3::Interpreter -m unittest -v test_make_dictionary
+           WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}/tests/demo-data)
+  set_tests_properties(demo_dictionary_rules PROPERTIES
+                       ENVIRONMENT "PYTHONPATH=${demo_data_tools};PYTHONDONTWRITEBYTECODE=1" TIMEOUT 60)
+endif()

@@ -14,7 +14,8 @@ fi
 for p in cmake ninja-build g++ libgtest-dev googletest libcurl4-openssl-dev clang-14 libclang-rt-14-dev \
          dict-freedict-eng-jpn wordnet-base scowl zip unzip \
          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev \
-         wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick python3 fonts-ipafont-gothic locales; do
+         wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick python3 fonts-ipafont-gothic locales \
+         edict dict-freedict-jpn-eng; do
   have "$p" || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then

@@ -1,22 +1,32 @@
 #!/usr/bin/env python3
 """Builds the demo English-Japanese dictionary shipped in dic/.
 
-Reads a dictd database (the .index file and the gzip-compressed .dict.dz beside it) and
-writes a one-line text dictionary: `headword /// meaning`, Shift-JIS (code page 932),
-CR LF, ordered by headword bytes with ASCII letters lower-cased, so the engine can
-binary-search it without an index. Also writes the licence notice that travels with it.
+Gathers translations from two sources, the FreeDict English-Japanese dictionary (a dictd
+database: the .index file and the gzip-compressed .dict.dz beside it; translations from
+Wiktionary) and JMdict/EDICT turned round (jmdict_source.py), ranks them for a learner
+(ranking.py, with WordNet's parts of speech: wordnet_source.py), makes the adverbs and nouns
+no source has from their adjective, and writes a one-line text dictionary: `headword ///
+meaning`, Shift-JIS (code page 932), CR LF, ordered by headword bytes with ASCII letters
+lower-cased, so the engine can binary-search it without an index. Also writes the licence
+notice that travels with it.
 
 Standard library only; the output depends on the input files alone, so two builds give the
-same bytes.
+same bytes. `--explain WORD` shows on stderr how a word's translations were ranked.
 """
 
 import argparse
+import functools
 import gzip
 import os
 import re
 import sys
+from collections import defaultdict
 
+import jmdict_source
+import ranking
 from demo_common import write_atomic
+from jmdict_source import Evidence
+from wordnet_source import WordNet
 
 B64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 
@@ -146,29 +156,6 @@ def useful_term(term):
 
 # Parts of speech of the articles' first lines, as WordNet names them in its sense keys.
 WORDNET_POS = {"n": "n", "v": "v", "adj": "adj", "adv": "adv"}
-WORDNET_SS_TYPE = {"1": "n", "2": "v", "3": "adj", "4": "adv", "5": "adj"}
-
-
-def read_usage_counts(cntlist_path):
-    """How often each (lemma, part of speech) was met in WordNet's tagged texts.
-
-    cntlist.rev lines are `sense_key sense_number tag_count`, the sense key being
-    `lemma%ss_type:...`. Used only to put a word's commonest part of speech first.
-    """
-    counts = {}
-    if not cntlist_path:
-        return counts
-    with open(cntlist_path, encoding="utf-8", errors="replace") as f:
-        for line in f:
-            fields = line.split()
-            if len(fields) != 3 or "%" not in fields[0] or not fields[2].isdigit():
-                continue
-            lemma, _, rest = fields[0].partition("%")
-            pos = WORDNET_SS_TYPE.get(rest[:1])
-            if pos:
-                key = (lemma.lower(), pos)
-                counts[key] = counts.get(key, 0) + int(fields[2])
-    return counts
 
 
 def part_of_speech(header):
@@ -176,16 +163,12 @@ def part_of_speech(header):
     return match.group(1) if match else ""
 
 
-def build(index_path, dict_path, usage_counts=None):
-    """Maps each headword (as written) to its list of senses, each a list of terms.
+def wiktionary_evidence(index_path, dict_path, priorities):
+    """Evidence from the FreeDict English-Japanese database (translations from Wiktionary).
 
-    A headword may have several articles (one per part of speech). The part of speech met
-    most often in WordNet's tagged texts comes first (`water` as a noun, `take` as a verb);
-    without counts, the article with the most senses. A term already given in an earlier
-    sense is not repeated.
+    Each article is one part of speech of a headword; its senses come in the source's order
+    (specialised ones last), and within a sense its comma-separated terms.
     """
-    usage_counts = usage_counts or {}
-    articles = {}
     for word, text in read_entries(index_path, dict_path):
         if word.startswith("00database"):
             continue
@@ -194,27 +177,171 @@ def build(index_path, dict_path, usage_counts=None):
         # The engine's words are ASCII; a headword it can never look up is left out.
         if not headword.isascii() or not headword.isprintable() or " /// " in headword:
             continue
-        pos = WORDNET_POS.get(part_of_speech(lines[0]))
-        usage = usage_counts.get((headword.lower().replace(" ", "_"), pos), 0) if pos else 0
-        articles.setdefault(headword, []).append((usage, translations(lines[1:])))
-    meanings = {}
-    for headword, found in articles.items():
-        # Stable: articles that tie keep the source order.
-        found.sort(key=lambda article: (article[0], len(article[1])), reverse=True)
-        senses, seen = [], set()
-        for sense in (s for _, article in found for s in article):
-            terms = []
-            for term in sense.split(","):
-                term = to_cp932(term.strip()).decode("cp932").strip()
-                if not useful_term(term):
+        pos = WORDNET_POS.get(part_of_speech(lines[0]), "other")
+        seen = set()
+        for number, sense in enumerate(translations(lines[1:])):
+            for place, term in enumerate(t for t in sense.split(",")):
+                term = term.strip()
+                if not useful_term(term) or term in seen or place >= MAX_TERMS_PER_SENSE:
                     continue
-                if term not in seen and term not in terms:
-                    terms.append(term)
-            if terms:
-                senses.append(terms[:MAX_TERMS_PER_SENSE])
-                seen.update(terms)
-        meanings[headword] = senses
+                seen.add(term)
+                yield Evidence(headword, term, pos, min(number, 6) * 1.5 + place,
+                               priorities.get(term, 0.0), 0, "", term)
+
+
+def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
+    """Maps each headword (as written) to its meaning: groups of Japanese texts, the first
+    group the word's main part of speech. `wiktionary` and `jmdict` are iterables of
+    Evidence; `wordnet` a WordNet (or anything with its methods); `suru_nouns` the nouns
+    that take する, which Wiktionary gives bare as verb translations (参加 for take part)."""
+    evidences = defaultdict(list)
+    shadowing = {}
+    for source, found in ((ranking.WIKTIONARY, wiktionary), (ranking.JMDICT, jmdict)):
+        for ev in found:
+            if ev.english not in shadowing:
+                shadowing[ev.english] = wordnet.shadows_its_lemma(ev.english)
+            if shadowing[ev.english]:
+                continue
+            # A capitalised gloss WordNet does not know is a name or a term in romaji
+            # (Emma for 閻魔), not a translation of the English word.
+            if (source == ranking.JMDICT and ev.english[:1].isupper()
+                    and ev.english.lower() not in wordnet.parts):
+                continue
+            if source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns:
+                ev = ev._replace(japanese=ev.japanese + "する")
+            # A translation with a character code page 932 cannot hold is left out whole:
+            # without the character it would be another word.
+            if printable_cp932(ev.japanese):
+                evidences[ev.english].append((source, ev))
+    add_verbs_of_suru_nouns(evidences, wordnet)
+    add_american_spellings(evidences, wordnet)
+    meanings, ranked = {}, {}
+    for headword, found in evidences.items():
+        groups = ranking.rank(found, wordnet.pos_order(headword))
+        ranked[headword] = groups
+        if headword in explain:
+            print_ranking(headword, found, groups)
+        shown = ranking.choose(groups)
+        if shown:
+            meanings[headword] = shown
+    # Adverbs in -ly and nouns in -ness no source has, from their adjective (明確な ->
+    # 明確に, 強い -> 強く, 親切な -> 親切さ). Only then: WordNet links the adverb to one
+    # sense of the adjective, and the adjective's first translation may be another sense
+    # (clear: 透明な, clearly: not 透明に).
+    for word, adjectives in derivable_words(wordnet, meanings):
+        made = {}
+        for adjective in adjectives:
+            for text, score in ranking.derived_from_adjective(ranked.get(adjective, []), word[-2:]):
+                if printable_cp932(text) and score > made.get(text, float("-inf")):
+                    made[text] = score
+        if made:
+            best = sorted(made, key=lambda text: (-made[text], text))
+            meanings[word] = [best[:3]]
+    # Beside the sources' own adverbs, which in JMdict are often mimetic words (きっぱり
+    # for clearly), the adverb made from the adjective WordNet links it to, ranked a little
+    # below that adjective's translation.
+    for adverb, adjectives in sorted(wordnet.pertainyms.items()):
+        groups = ranked.get(adverb)
+        if not groups or " " in adverb or not adverb.endswith("ly"):
+            continue
+        group = next((g for pos, g in groups if pos == "adv"), None)
+        if group is None:
+            continue
+        have = {c.japanese for c in group}
+        for adjective in adjectives:
+            for text, score in ranking.derived_from_adjective(ranked.get(adjective, []), "ly"):
+                if text not in have and printable_cp932(text) and not ranking.is_katakana(text[:-1]):
+                    have.add(text)
+                    cand = ranking.Candidate(text, "adv", "", text)
+                    cand.score = score - DERIVED_COST
+                    group.append(cand)
+        group.sort(key=lambda c: (-c.score, c.japanese))
+        meanings[adverb] = ranking.choose(groups)
     return meanings
+
+
+def derivable_words(wordnet, meanings):
+    """(word, adjectives) for each adverb in -ly and noun in -ness of WordNet that has no
+    meaning yet, with the adjectives it comes from: WordNet's own link for adverbs, else
+    the adjective its spelling gives (quickly: quick, happily: happy, possibly: possible,
+    basically: basic, kindness: kind) when WordNet knows that adjective."""
+    for word in sorted(wordnet.parts):
+        if word in meanings or " " in word or not word.islower():
+            continue
+        parts = wordnet.parts[word]
+        if word.endswith("ly") and "adv" in parts:
+            found = list(wordnet.pertainyms.get(word, []))
+            stems = (word[:-2], word[:-3] + "y", word[:-2] + "e", word[:-1] + "e", word[:-4])
+        elif word.endswith("ness") and "n" in parts:
+            found = []
+            stems = (word[:-4], word[:-5] + "y")
+        else:
+            continue
+        if not found:
+            found = [s for s in stems if len(s) > 2 and "adj" in wordnet.parts.get(s, ())][:1]
+        if found:
+            yield word, found
+
+
+def print_ranking(headword, found, groups):
+    """Shows on stderr why a headword's translations come in their order (--explain)."""
+    print("%s:" % headword, file=sys.stderr)
+    for pos, group in groups:
+        for cand in group:
+            print("  %-5s %6.2f %s %s" % (pos, cand.score, cand.japanese, "+".join(sorted(cand.sources))),
+                  file=sys.stderr)
+    for source, ev in found:
+        print("    %s %s" % (source, tuple(ev)), file=sys.stderr)
+
+
+def add_verbs_of_suru_nouns(evidences, wordnet):
+    """A noun that takes する, translating an English noun, translates the verb that noun is
+    made from with する (修正 for modification gives 修正する for modify): JMdict often
+    glosses such nouns by nouns alone. Ranked a little below a direct `to X` gloss."""
+    for noun in list(evidences):
+        verbs = wordnet.verbs_of_noun.get(noun)
+        if not verbs:
+            continue
+        for source, ev in list(evidences[noun]):
+            if source != ranking.JMDICT or ev.jpos != "vs" or ev.pos != "n":
+                continue
+            for verb in verbs:
+                evidences[verb].append((source, ev._replace(
+                    english=verb, japanese=ev.japanese + "する", pos="v", place=ev.place + 1.5, jpos="")))
+
+
+# An adverb made from its adjective ranks this much below the adjective's translation.
+DERIVED_COST = 1.5
+
+
+# British spellings JMdict uses, and the American ones WordNet knows.
+SPELLINGS = ((r"our$", "or"), (r"ise$", "ize"), (r"isation$", "ization"), (r"ised$", "ized"),
+             (r"tre$", "ter"), (r"yse$", "yze"), (r"ogue$", "og"), (r"lled$", "led"))
+
+
+def add_american_spellings(evidences, wordnet):
+    """A British-spelled headword's evidence also serves its American spelling (neighbour ->
+    neighbor), when WordNet knows the American word."""
+    for headword in list(evidences):
+        if headword.lower() in wordnet.parts or not headword.islower():
+            continue
+        for pattern, ending in SPELLINGS:
+            american = re.sub(pattern, ending, headword)
+            if american != headword and american in wordnet.parts:
+                evidences[american].extend(
+                    (source, ev._replace(english=american)) for source, ev in evidences[headword])
+                break
+
+
+@functools.lru_cache(maxsize=None)
+def printable_cp932(text):
+    """True when code page 932 holds every character (after the usual substitutions)."""
+    fixed = "".join(CP932_FIXES.get(ch, ch) for ch in text)
+    try:
+        fixed.encode("cp932")
+    except UnicodeEncodeError:
+        return False
+    return True
 
 
 def sort_key(headword_bytes):
@@ -269,56 +396,108 @@ def files_stanza(copyright_path, pattern):
     raise DataError("%s: no Files stanza for %s" % (copyright_path, pattern))
 
 
-def write_notice(out_path, dict_name, info, copyright_path):
-    stanza = files_stanza(copyright_path, "eng-jpn/")
+def write_notice(out_path, dict_name, info, copyrights):
+    """The notice that travels with the dictionary: where every part came from and under
+    which licence. `copyrights` holds the Debian copyright files of the four packages."""
     text = "\n".join([
         "%s: English-Japanese dictionary" % dict_name,
         "",
-        "This file is an adaptation of the FreeDict English-Japanese dictionary",
-        "(FreeDict + WikDict, data from Wiktionary via DBnary), made by the FreeDict",
-        "contributors. Vokanti's build converted it from the dictd database of",
-        "Debian's package dict-freedict-eng-jpn to a one-line text dictionary",
-        "(Shift-JIS, one headword per line, Japanese senses only, pronunciations",
-        "and English glosses left out, a word's parts of speech ordered by how often",
-        "WordNet 3.0 met them). The adaptation is licensed under the same",
-        "licence as the original:",
+        "Vokanti's build made this file from four free sources shipped by Debian:",
+        "",
+        "  - the FreeDict English-Japanese dictionary (FreeDict + WikDict, translations",
+        "    from Wiktionary via DBnary), package dict-freedict-eng-jpn;",
+        "  - EDICT, the Japanese-English dictionary of the JMdict/EDICT project of the",
+        "    Electronic Dictionary Research and Development Group (EDRDG), package edict;",
+        "  - JMdict in the FreeDict Japanese-English dictionary, package",
+        "    dict-freedict-jpn-eng, of which only the priority codes of the Japanese",
+        "    words (how common each is) were used;",
+        "  - WordNet 3.0 of Princeton University, package wordnet-base: English parts of",
+        "    speech and how often each was met, multi-word expressions, irregular",
+        "    forms, and the links between adverbs and adjectives, nouns and verbs.",
+        "",
+        "The English glosses of JMdict/EDICT were turned into English headwords with",
+        "their Japanese words as translations, merged with the Wiktionary translations,",
+        "ranked (main sense and common words first) and written as a one-line text",
+        "dictionary (Shift-JIS, one headword per line). Translations were also made",
+        "by rule: of adverbs in -ly and nouns in -ness from their adjective's",
+        "(明確な -> 明確に, 強い -> 強さ), and of verbs from a noun that takes する",
+        "(修正 for modification -> 修正する for modify). This adaptation is licensed",
+        "under the licence of the originals:",
         "",
         "  Creative Commons Attribution-ShareAlike 3.0 Unported (CC BY-SA 3.0)",
         "  https://creativecommons.org/licenses/by-sa/3.0/",
         "",
-        "Copyright of the original data, as Debian records it:",
+        "The WordNet data used is under the WordNet 3.0 licence, quoted below.",
         "",
-        stanza,
+        "=" * 72,
+        "FreeDict English-Japanese: copyright as Debian records it",
         "",
-        "About the original database (its own information entry):",
+        files_stanza(copyrights["eng_jpn"], "eng-jpn/"),
+        "",
+        "About the database (its own information entry):",
         "",
         info.strip("\n"),
         "",
-        "-" * 72,
-        "The licence:",
+        "=" * 72,
+        "JMdict in FreeDict Japanese-English: copyright as Debian records it",
         "",
-        licence_text(copyright_path, "CC-BY-SA-3.0"),
+        files_stanza(copyrights["jpn_eng"], "jpn-eng/"),
+        "",
+        "=" * 72,
+        "EDICT: Debian's copyright file of the package edict, with the EDRDG licence",
+        "",
+        read_text(copyrights["edict"]).strip("\n"),
+        "",
+        "=" * 72,
+        "WordNet 3.0: copyright and licence as Debian records them",
+        "",
+        files_stanza(copyrights["wordnet"], "*"),
+        "",
+        "=" * 72,
+        "The licence CC BY-SA 3.0:",
+        "",
+        licence_text(copyrights["eng_jpn"], "CC-BY-SA-3.0"),
         "",
     ])
     # UTF-8 with a byte-order mark so that Windows editors show the Japanese title right.
     write_atomic(out_path, b"\xef\xbb\xbf" + text.replace("\n", "\r\n").encode("utf-8"))
 
 
+def read_text(path):
+    with open(path, encoding="utf-8") as f:
+        return f.read()
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    ap.add_argument("--index", required=True, help="dictd .index file")
-    ap.add_argument("--dict", required=True, help="dictd .dict.dz file")
-    ap.add_argument("--copyright", required=True, help="Debian copyright file of the data")
-    ap.add_argument("--usage-counts", help="WordNet's cntlist.rev, to order parts of speech")
+    ap.add_argument("--index", required=True, help="dictd .index of freedict-eng-jpn")
+    ap.add_argument("--dict", required=True, help="dictd .dict.dz of freedict-eng-jpn")
+    ap.add_argument("--copyright", required=True, help="Debian copyright file of dict-freedict-eng-jpn")
+    ap.add_argument("--edict", required=True, help="the EDICT file (EUC-JP)")
+    ap.add_argument("--edict-copyright", required=True, help="Debian copyright file of edict")
+    ap.add_argument("--jmdict", required=True, help="dictd .dict.dz of freedict-jpn-eng")
+    ap.add_argument("--jmdict-copyright", required=True, help="Debian copyright file of dict-freedict-jpn-eng")
+    ap.add_argument("--wordnet", required=True, help="WordNet's dictionary directory")
+    ap.add_argument("--wordnet-copyright", required=True, help="Debian copyright file of wordnet-base")
     ap.add_argument("--out", required=True, help="dictionary to write")
     ap.add_argument("--notice", required=True, help="licence notice to write")
+    ap.add_argument("--explain", action="append", default=[], metavar="WORD",
+                    help="show on stderr how WORD's translations were ranked")
     args = ap.parse_args()
     try:
-        meanings = build(args.index, args.dict, read_usage_counts(args.usage_counts))
+        priorities, first_forms = jmdict_source.read_priorities(args.jmdict)
+        wordnet = WordNet(args.wordnet)
+        edict = list(jmdict_source.read_edict(args.edict))
+        jmdict = jmdict_source.invert(edict, priorities, wordnet.is_expression,
+                                      wordnet.english_pos, first_forms)
+        wiktionary = wiktionary_evidence(args.index, args.dict, priorities)
+        meanings = build(wiktionary, jmdict, wordnet, set(args.explain),
+                         jmdict_source.suru_nouns(edict))
         count = write_dictionary(meanings, args.out)
-        write_notice(args.notice, os.path.basename(args.out),
-                     database_info(args.index, args.dict), args.copyright)
-    except (OSError, DataError, EOFError, UnicodeError) as e:
+        write_notice(args.notice, os.path.basename(args.out), database_info(args.index, args.dict), {
+            "eng_jpn": args.copyright, "jpn_eng": args.jmdict_copyright,
+            "edict": args.edict_copyright, "wordnet": args.wordnet_copyright})
+    except (OSError, DataError, EOFError, UnicodeError, ValueError, IndexError) as e:
         print("make_dictionary: %s" % e, file=sys.stderr)
         return 1
     if count == 0:

@@ -1,0 +1,208 @@
+"""The demo dictionary converter's rules, on small inputs written here.
+
+Run from this directory with tools/demo-data on PYTHONPATH (ctest does).
+"""
+import os
+import tempfile
+import unittest
+
+import jmdict_source
+import make_dictionary
+from jmdict_source import Evidence
+from wordnet_source import WordNet
+
+
+def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None):
+    """A WordNet of a few words: {lemma: {pos, ...}}, {(lemma, pos): count}, {adverb: [adj]},
+    {noun: [verb]}."""
+    wordnet = WordNet.__new__(WordNet)
+    wordnet.parts = {k: set(v) for k, v in parts.items()}
+    wordnet.tagged = tagged or {}
+    wordnet.pertainyms = pertainyms or {}
+    wordnet.verbs_of_noun = verbs_of_noun or {}
+    wordnet.irregular = {"children": [("child", "n")]}
+    return wordnet
+
+
+WORDNET = small_wordnet(
+    {"modify": {"v"}, "amendment": {"n"}, "clearly": {"adv"}, "clear": {"adj", "v"},
+     "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
+     "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
+     "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
+     "kindness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
+     "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"}},
+    {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
+     ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40},
+    {"clearly": ["clear"], "strictly": ["strict"]},
+    {"explanation": ["explain"]})
+
+
+def edict_lines(text):
+    """EDICT lines as read_edict yields them, from text written as the file holds it."""
+    with tempfile.TemporaryDirectory() as tmp:
+        path = os.path.join(tmp, "edict")
+        with open(path, "wb") as f:
+            f.write(text.encode("euc_jp"))
+        return list(jmdict_source.read_edict(path))
+
+
+def dictionary(edict_text, priorities=None, wiktionary=(), first_forms=()):
+    """Headword -> meaning as the converter writes it (text, not bytes)."""
+    lines = edict_lines(edict_text)
+    evidences = jmdict_source.invert(lines, priorities or {}, WORDNET.is_expression,
+                                     WORDNET.english_pos, first_forms)
+    meanings = make_dictionary.build(list(wiktionary), evidences, WORDNET,
+                                     suru_nouns=jmdict_source.suru_nouns(lines))
+    return {h: make_dictionary.fit_meaning(m).decode("cp932") for h, m in meanings.items()}
+
+
+class Inversion(unittest.TestCase):
+    def test_verbs_suru_nouns_adjectives_and_adverbs_get_their_japanese_form(self):
+        found = dictionary(
+            "修正 [しゅうせい] /(n,vs) amendment/correction/(vs) to modify/(P)/\n"
+            "明らか [あきらか] /(adj-na) clear/obvious/(P)/\n"
+            "はっきり /(adv,adv-to) clearly/plainly/(P)/\n"
+            "直す [なおす] /(v5s,vt) to modify/to fix/\n")
+        self.assertEqual(found["modify"].split(", ")[0], "修正する")
+        self.assertIn("直す", found["modify"])
+        self.assertEqual(found["amendment"], "修正")
+        self.assertEqual(found["clear"], "明らかな")
+        self.assertEqual(found["clearly"].split(", ")[0], "はっきり")
+
+    def test_explanations_and_notes_never_become_headwords(self):
+        found = dictionary(
+            "家 [け] /(n) house (e.g. of Tokugawa)/family/\n"
+            "世話 [せわ] /(n,vs) looking after someone/(vs) to take care of/\n"
+            "気をつける [きをつける] /(exp,v1) to take care/to be careful/\n"
+            "某 [なにがし] /(n) (1) a certain person; the name of which is unknown/\n"
+            "遊ぶ [あそぶ] /(v5b,vi) (1) to play (games, sports)/(P)/\n"
+            "古語 [こご] /(n) (arch) house/\n")
+        self.assertEqual(found.get("take care"), "気をつける")  # WordNet knows it
+        self.assertNotIn("take care of", found)  # WordNet does not
+        self.assertNotIn("looking after someone", found)
+        self.assertFalse(any("e.g." in h or "(" in h or ";" in h for h in found), found)
+        self.assertEqual(found["play"], "遊ぶ")  # the note "(games, sports)" left out
+        self.assertEqual(found["house"], "家")  # and the archaic sense not used
+        self.assertEqual(found["family"], "家")
+
+    def test_forms_sharing_a_word_give_the_commonest_and_uk_senses_the_reading(self):
+        found = dictionary(
+            "見付ける [みつける] /(v1,vt) to find/\n"
+            "見つける [みつける] /(v1,vt) to find/(P)/\n"
+            "為る [する] /(vs-i) (uk) to do/(P)/\n")
+        self.assertEqual(found["find"], "見つける")
+        self.assertEqual(found["do"], "する")
+
+
+    def test_inflected_forms_and_unknown_names_never_hide_the_word(self):
+        # The engine looks a word up as written first: "vegetables" or "decided" as
+        # headwords would hide vegetable and decide with a rare meaning.
+        found = dictionary("青物 [あおもの] /(n) vegetables/greens/\n既決 [きけつ] /(adj-no) decided/\n"
+                           "疲れた [つかれた] /(adj-f) tired/\n建物 [たてもの] /(n) building/(P)/\n"
+                           "閻魔 [えんま] /(n) Emma/Yama/\n日本 [にほん] /(n) Japan/(P)/\n"
+                           "子供達 [こどもたち] /(n) children/\n")
+        self.assertNotIn("vegetables", found)
+        self.assertNotIn("children", found)
+        self.assertNotIn("decided", found)
+        self.assertNotIn("Emma", found)
+        self.assertEqual(found["tired"], "疲れた")  # commoner than the verb it comes from
+        self.assertEqual(found["building"], "建物")  # a noun of its own
+        self.assertEqual(found["Japan"], "日本")
+
+
+class Ranking(unittest.TestCase):
+    def test_the_common_main_sense_comes_first(self):
+        edict = ("家屋 [かおく] /(n) house/building/\n"
+                 "家 [いえ] /(n) (1) house/residence/(n) (2) family/(P)/\n"
+                 "議院 [ぎいん] /(n) (1) house of parliament/(n) (2) house/\n")
+        found = dictionary(edict, {"家": 9.0, "家屋": 5.0, "議院": 6.0})
+        self.assertEqual(found["house"].split(", ")[0], "家")
+        self.assertLess(found["house"].find("家屋"), found["house"].find("議院"))
+        # A translation both sources give rises over one that only the first sense has.
+        wiktionary = [Evidence("friend", "彼女", "n", 0, 8.0, 0, "", "彼女"),
+                      Evidence("friend", "友達", "n", 1.5, 8.0, 0, "", "友達")]
+        found = dictionary("友達 [ともだち] /(n) friend/companion/(P)/\n"
+                           "彼女 [かのじょ] /(n) (1) she/(n) (2) girlfriend/(P)/\n",
+                           {"友達": 8.0, "彼女": 8.0}, wiktionary)
+        self.assertEqual(found["friend"].split(", ")[0], "友達")
+
+    def test_the_commoner_part_of_speech_comes_first(self):
+        found = dictionary("家 [いえ] /(n) house/(P)/\n"
+                           "収容 [しゅうよう] /(n,vs) accommodation/(vs) to house/(P)/\n",
+                           {"家": 9.0, "収容": 8.0})
+        self.assertEqual(found["house"], "家 / 収容する")
+
+    def test_translations_code_page_932_cannot_hold_are_left_out_whole(self):
+        # 鷗 is in EUC-JP (JIS X 0212) but not in code page 932; 𠮟 in neither.
+        wiktionary = [Evidence("scold", "𠮟る", "v", 0, 0.0, 0, "", "𠮟る")]
+        found = dictionary("鷗 [かもめ] /(n) gull/\n鴎 [かもめ] /(n) gull/seagull/\n"
+                           "叱る [しかる] /(v5r,vt) to scold/\n", {}, wiktionary)
+        self.assertEqual(found["gull"], "鴎")
+        self.assertEqual(found["scold"], "叱る")
+        self.assertNotIn("?", "".join(found.values()))
+
+
+class Derivation(unittest.TestCase):
+    def test_adverbs_in_ly_come_from_their_adjective_only_by_safe_rules(self):
+        found = dictionary("明確 [めいかく] /(adj-na,n) clear/precise/(P)/\n"
+                           "厳しい [きびしい] /(adj-i) strict/severe/(P)/\n"
+                           "厳格 [げんかく] /(adj-na) strict/rigorous/\n")
+        self.assertEqual(found["clearly"], "明確に")
+        self.assertEqual(found["strictly"].split(", ")[0], "厳しく")
+        self.assertIn("厳格に", found["strictly"])
+        # An adverb a source has keeps that source's translation, and the one made from
+        # the adjective WordNet links it to comes beside it, a little lower.
+        found = dictionary("明確 [めいかく] /(adj-na,n) clear/(P)/\nはっきり /(adv) clearly/(P)/\n"
+                           "ずばり /(adv,on-mim) clearly/\n")
+        self.assertEqual(found["clearly"], "はっきり, 明確に, ずばり")
+        # An adjective known only as a noun gives no adverb.
+        found = dictionary("透明 [とうめい] /(n) clear/\n")
+        self.assertNotIn("clearly", found)
+        # Without WordNet's link, the spelling gives the adjective; -ness nouns take さ.
+        found = dictionary("速い [はやい] /(adj-i) quick/fast/(P)/\n親切 [しんせつ] /(adj-na,n) kind/(P)/\n"
+                           "幸せ [しあわせ] /(adj-na,n) happy/(P)/\n")
+        self.assertEqual(found["quickly"], "速く")
+        self.assertEqual(found["happily"], "幸せに")
+        self.assertEqual(found["kindness"], "親切さ")
+
+    def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
+        found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",
+                           {"眼": 6.7, "目": 6.0}, first_forms={("目", "め"), ("眼", "まなこ")})
+        self.assertEqual(found["eye"], "目")
+        wiktionary = [Evidence("join", "参加", "v", 0, 0.0, 0, "", "参加")]
+        found = dictionary("参加 [さんか] /(n,vs) participation/joining/(P)/\n", {}, wiktionary)
+        self.assertEqual(found["join"], "参加する")
+        self.assertEqual(found["participation"], "参加")
+
+    def test_a_suru_noun_glossed_by_a_noun_translates_its_verb(self):
+        found = dictionary("説明 [せつめい] /(n,vs) explanation/exposition/(P)/\n"
+                           "説く [とく] /(v5k,vt) to explain/to advocate/\n"
+                           "解説 [かいせつ] /(n) explanation/commentary/\n",
+                           {"説明": 10.0, "説く": 5.0, "解説": 8.0})
+        self.assertEqual(found["explain"], "説明する, 説く")  # 解説 is not marked as a suru noun
+        self.assertEqual(found["explanation"].split(", ")[0], "説明")
+
+    def test_a_british_spelling_also_serves_the_american_one(self):
+        found = dictionary("隣人 [りんじん] /(n) neighbour/(P)/\n")
+        self.assertEqual(found["neighbor"], "隣人")
+        self.assertEqual(found["neighbour"], "隣人")
+
+
+class Writing(unittest.TestCase):
+    def test_the_file_is_sorted_shift_jis_and_meanings_fit_the_window(self):
+        meanings = {"b": [["二"]], "A": [["一"]], "a": [["あ"]], "long": [["長い"] * 1, ["とても長い訳語です"] * 1,
+                                                                   ["もう一つの長い訳語です"]]}
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "dic.txt")
+            make_dictionary.write_dictionary(meanings, path)
+            with open(path, "rb") as f:
+                lines = f.read().split(b"\r\n")
+        self.assertEqual(lines[-1], b"")
+        self.assertEqual([l.split(b" /// ")[0] for l in lines[:-1]], [b"A", b"a", b"b", b"long"])
+        meaning = lines[3].split(b" /// ")[1]
+        self.assertLessEqual(len(meaning), make_dictionary.MAX_MEANING_WIDTH)
+        self.assertEqual(meaning.decode("cp932"), "長い / とても長い訳語です")
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,155 @@
+"""Puts a headword's translations in the order a learner needs them.
+
+Every source gives `Evidence` (jmdict_source.Evidence): a Japanese translation of an English
+word, with its part of speech, how central the English gloss is to the Japanese word, how
+common the Japanese word is and a penalty for narrow senses. A translation's score adds up
+how central it is, how common it is and whether both sources give it; the English word's
+commonest part of speech (WordNet's tagged counts) comes first in the meaning and each other
+part of speech follows after " / ".
+"""
+
+import re
+from collections import defaultdict
+
+# What the JMdict side says counts most: its glosses are ordered by sense. The Wiktionary
+# side orders its senses by their English gloss, so its first sense is weaker evidence.
+JMDICT = "jmdict"
+WIKTIONARY = "wiktionary"
+BASE = {JMDICT: 6.0, WIKTIONARY: 3.0}
+PLACE_COST = {JMDICT: 1.0, WIKTIONARY: 0.5}
+COMMON_WEIGHT = 0.75
+AGREEMENT = 2.0
+# A translation this far below the best is left out: a rare sense, not a second meaning.
+CUTOFF = 7.0
+MAX_TRANSLATIONS = 6
+# Translations of the first part of speech when the word has others: the meaning is cut at
+# 29 half-width characters, and the other parts of speech should fit in it too.
+FIRST_GROUP_ROOM = 3
+# Japanese endings added to a stem for the English part of speech; translations that differ
+# only by them are the same word when sources are compared.
+ENDINGS = ("する", "な", "の", "に", "と")
+
+
+def bare(japanese):
+    for ending in ENDINGS:
+        if japanese.endswith(ending) and len(japanese) > len(ending):
+            return japanese[:-len(ending)]
+    return japanese
+
+
+class Candidate:
+    __slots__ = ("japanese", "pos", "score", "sources", "jpos", "stem")
+
+    def __init__(self, japanese, pos, jpos, stem):
+        self.japanese, self.pos, self.jpos, self.stem = japanese, pos, jpos, stem
+        self.score = float("-inf")
+        self.sources = set()
+
+
+# A loanword in katakana is rarely the translation a learner looks for (ワールド for world)
+# when a native word is there too; it still comes first when it is all there is.
+KATAKANA_COST = 2.0
+
+
+KATAKANA = re.compile("[\u30a1-\u30fc]+")
+
+
+def is_katakana(text):
+    return KATAKANA.fullmatch(text) is not None
+
+
+def score_of(source, evidence):
+    return (BASE[source] - PLACE_COST[source] * evidence.place - evidence.register
+            + COMMON_WEIGHT * evidence.common - (KATAKANA_COST if is_katakana(evidence.japanese) else 0.0))
+
+
+def rank(evidences, pos_order=()):
+    """The candidates of one headword, grouped by part of speech, each group best first.
+
+    `evidences` are (source, Evidence) pairs. Returns a list of (pos, [Candidate]) with the
+    groups in the order of `pos_order` (the English word's commonest part of speech first),
+    then any other group by its best score.
+    """
+    candidates = {}
+    places = defaultdict(set)  # a candidate's places in JMdict: each sense that gives it
+    best_place = {}  # (source, bare Japanese) -> the best place that source gives it
+    for source, ev in evidences:
+        key = (ev.pos, ev.japanese)
+        cand = candidates.get(key)
+        if cand is None:
+            cand = candidates[key] = Candidate(ev.japanese, ev.pos, ev.jpos, ev.stem)
+        cand.score = max(cand.score, score_of(source, ev))
+        cand.sources.add(source)
+        if not cand.jpos and ev.jpos:
+            cand.jpos, cand.stem = ev.jpos, ev.stem
+        if source == JMDICT:
+            places[key].add(ev.place)
+        agreed = (source, bare(ev.japanese))
+        best_place[agreed] = min(best_place.get(agreed, ev.place), ev.place)
+    for key, cand in candidates.items():
+        word = bare(cand.japanese)
+        if (JMDICT, word) in best_place and (WIKTIONARY, word) in best_place:
+            # Both sources give it; the earlier Wiktionary lists it, the more that counts.
+            cand.score += AGREEMENT + max(0.0, 2.0 - 0.5 * best_place[(WIKTIONARY, word)])
+        # Several senses of one Japanese word that all give this English word: it is
+        # central to it (強い: strong in three senses).
+        cand.score += min(2.0, 0.4 * (len(places[key]) - 1)) if places[key] else 0.0
+    if not candidates:
+        return []
+    best = max(c.score for c in candidates.values())
+    groups = defaultdict(list)
+    for cand in candidates.values():
+        if cand.score >= best - CUTOFF:
+            groups[cand.pos].append(cand)
+    for group in groups.values():
+        group.sort(key=lambda c: (-c.score, c.japanese))
+    known = [p for p in pos_order if p in groups]
+    rest = sorted((p for p in groups if p not in known), key=lambda p: -groups[p][0].score)
+    order = known + rest
+    # A part of speech WordNet calls commoner still yields to a much better translation:
+    # WordNet counts senses of the English word, not how well a source translates it.
+    if len(order) > 1 and groups[order[0]][0].score + 4.0 < max(groups[p][0].score for p in order):
+        order.sort(key=lambda p: -groups[p][0].score)
+    return [(p, groups[p]) for p in order]
+
+
+def choose(groups, limit=MAX_TRANSLATIONS):
+    """The translations to show: the best of the first part of speech, then the best one or
+    two of each other one, so that every part of speech stays visible in a short meaning
+    (light: 光, 明かり, 灯 / 明るい, 軽い); each Japanese text once. Returns a list of
+    groups of texts."""
+    shown, seen, total = [], set(), 0
+    first_room = limit if len(groups) == 1 else FIRST_GROUP_ROOM
+    for number, (_, group) in enumerate(groups):
+        room = min(first_room if number == 0 else 2, limit - total)
+        texts = []
+        for cand in group:
+            if len(texts) >= room:
+                break
+            if cand.japanese in seen:
+                continue
+            seen.add(cand.japanese)
+            texts.append(cand.japanese)
+        if texts:
+            shown.append(texts)
+            total += len(texts)
+        if total >= limit:
+            break
+    return shown
+
+
+def derived_from_adjective(groups, ending):
+    """Translations of an adverb in -ly (ending "ly") or a noun in -ness ("ss") made from an
+    adjective's ranked translations, where the rule is reliably right: a na-adjective takes
+    に or さ (明確な -> 明確に, 親切な -> 親切さ), an i-adjective's い becomes く or さ
+    (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing."""
+    made = []
+    for pos, group in groups:
+        if pos != "adj":
+            continue
+        for cand in group:
+            if cand.jpos == "na":
+                made.append((cand.stem + ("に" if ending == "ly" else "さ"), cand.score))
+            elif cand.jpos == "i" and cand.stem.endswith("い") and len(cand.stem) > 1:
+                made.append((cand.stem[:-1] + ("く" if ending == "ly" else "さ"), cand.score))
+    return made

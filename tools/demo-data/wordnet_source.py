@@ -1,0 +1,198 @@
+"""What the demo dictionary takes from WordNet 3.0 (Debian's wordnet-base).
+
+- Lemmas and their parts of speech, with how often each part of speech was met in WordNet's
+  tagged texts: a word's commonest part of speech comes first in its meaning, and a gloss
+  of several words becomes a headword only when WordNet knows it as an expression.
+- Pertainyms of adverbs (clearly -> clear), from which an adverb in -ly no source has is
+  translated through its adjective.
+"""
+
+import os
+import re
+
+POS_FILES = {"noun": "n", "verb": "v", "adj": "adj", "adv": "adv"}
+
+
+class WordNet:
+    def __init__(self, directory):
+        # (lemma, pos) -> tagged count; lemma -> set of parts of speech
+        self.tagged = {}
+        self.parts = {}
+        self.pertainyms = {}  # adverb -> adjectives it pertains to, in WordNet's order
+        for name, pos in POS_FILES.items():
+            self._read_index(os.path.join(directory, "index." + name), pos)
+        self._read_pertainyms(directory)
+        self.verbs_of_noun = {}  # noun -> verbs it derives from or gives (explanation -> explain)
+        self._read_noun_verb_links(directory)
+        self.irregular = {}  # irregular form -> [(base, pos)]: children -> child, went -> go
+        for name, pos in POS_FILES.items():
+            with open(os.path.join(directory, name + ".exc"), encoding="utf-8", errors="replace") as f:
+                for line in f:
+                    fields = line.split()
+                    if len(fields) >= 2:
+                        self.irregular.setdefault(fields[0].replace("_", " "), []).extend(
+                            (base.replace("_", " "), pos) for base in fields[1:])
+
+    def _read_index(self, path, pos):
+        with open(path, encoding="utf-8", errors="replace") as f:
+            for line in f:
+                if line.startswith(" "):
+                    continue  # the licence at the top
+                fields = line.split()
+                if len(fields) < 6:
+                    continue
+                lemma = fields[0].replace("_", " ")
+                pointer_count = int(fields[3])
+                tagged = int(fields[5 + pointer_count]) if len(fields) > 5 + pointer_count else 0
+                self.tagged[(lemma, pos)] = tagged
+                self.parts.setdefault(lemma, set()).add(pos)
+
+    def _read_pertainyms(self, directory):
+        adjectives = {}  # offset -> words of the synset
+        with open(os.path.join(directory, "data.adj"), encoding="utf-8", errors="replace") as f:
+            for line in f:
+                if line.startswith(" "):
+                    continue
+                fields = line.split()
+                count = int(fields[3], 16)
+                adjectives[fields[0]] = [re.sub(r"\(\w+\)$", "", fields[4 + 2 * i]).replace("_", " ")
+                                         for i in range(count)]
+        with open(os.path.join(directory, "data.adv"), encoding="utf-8", errors="replace") as f:
+            for line in f:
+                if line.startswith(" "):
+                    continue
+                fields = line.split()
+                count = int(fields[3], 16)
+                words = [fields[4 + 2 * i].replace("_", " ") for i in range(count)]
+                at = 4 + 2 * count
+                pointers = int(fields[at])
+                for i in range(pointers):
+                    symbol, offset, pos, numbers = fields[at + 1 + 4 * i: at + 5 + 4 * i]
+                    if symbol != "\\" or pos not in ("a", "s") or offset not in adjectives:
+                        continue
+                    source, target = int(numbers[:2], 16), int(numbers[2:], 16)
+                    sources = words if source == 0 else words[source - 1:source]
+                    targets = adjectives[offset] if target == 0 else adjectives[offset][target - 1:target]
+                    for adverb in sources:
+                        found = self.pertainyms.setdefault(adverb, [])
+                        found.extend(t for t in targets if t not in found)
+
+    def _read_noun_verb_links(self, directory):
+        verbs = {}  # offset -> words of the synset
+        with open(os.path.join(directory, "data.verb"), encoding="utf-8", errors="replace") as f:
+            for line in f:
+                if line.startswith(" "):
+                    continue
+                fields = line.split()
+                count = int(fields[3], 16)
+                verbs[fields[0]] = [fields[4 + 2 * i].replace("_", " ") for i in range(count)]
+        with open(os.path.join(directory, "data.noun"), encoding="utf-8", errors="replace") as f:
+            for line in f:
+                if " v " not in line or line.startswith(" "):
+                    continue
+                fields = line.split()
+                count = int(fields[3], 16)
+                words = [fields[4 + 2 * i].replace("_", " ") for i in range(count)]
+                at = 4 + 2 * count
+                for i in range(int(fields[at])):
+                    symbol, offset, pos, numbers = fields[at + 1 + 4 * i: at + 5 + 4 * i]
+                    if symbol != "+" or pos != "v" or offset not in verbs:
+                        continue
+                    source, target = int(numbers[:2], 16), int(numbers[2:], 16)
+                    if not source or not target:
+                        continue
+                    noun, verb = words[source - 1], verbs[offset][target - 1]
+                    # Only a derivation in form (modification -> modify), not a link in
+                    # meaning alone (whole -> unify).
+                    if " " in noun or " " in verb or noun[:4] != verb[:4] or noun == verb:
+                        continue
+                    found = self.verbs_of_noun.setdefault(noun, [])
+                    if verb not in found:
+                        found.append(verb)
+
+    def tagged_count(self, word, parts=("n", "v", "adj", "adv")):
+        return sum(self.tagged.get((word, p), 0) for p in parts)
+
+    def shadows_its_lemma(self, word):
+        """True for an inflected form (vegetables, decided, older, children) of a commoner WordNet
+        word: as a headword of its own it would be found before that word in every text
+        (the engine looks a word up as written first), with the rare meaning of the form.
+        A form WordNet counts more often than its lemma stays (tired, interested), and so
+        does a noun made from a verb (building)."""
+        word = word.lower()
+        if " " in word:
+            return False
+        own = self.parts.get(word, set())
+        for base, pos in self.irregular.get(word, []) + regular_bases(word):
+            if base == word or pos not in self.parts.get(base, ()):
+                continue
+            if not own:
+                return True  # vegetables, neighbors: not a word of WordNet's own
+            if "n" in own and pos != "n":
+                return False  # building, meeting: a noun of its own
+            return self.tagged_count(word) < self.tagged_count(base, (pos,))
+        return False
+
+    def is_expression(self, text):
+        return text.lower() in self.parts
+
+    def pos_order(self, word):
+        """The parts of speech of `word`, commonest first (ties: noun, verb, adj, adv)."""
+        parts = self.parts.get(word.lower(), set())
+        order = ["n", "v", "adj", "adv"]
+        return sorted(parts, key=lambda p: (-self.tagged.get((word.lower(), p), 0), order.index(p)))
+
+    def english_pos(self, word, japanese_tags):
+        """The part of speech of a one-word gloss, judged from WordNet and the Japanese sense."""
+        parts = self.parts.get(word.lower(), set())
+        tags = set(japanese_tags)
+        if tags & {"adv", "adv-to"} and "adv" in parts:
+            return "adv"
+        if any(t.startswith("adj") for t in tags) and "adj" in parts:
+            return "adj"
+        if "n-adv" in tags and "adv" in parts and "n" not in parts:
+            return "adv"
+        if "n" in parts or not parts:
+            return "n"
+        if parts == {"adj"}:
+            return "adj"
+        if parts == {"adv"}:
+            return "adv"
+        return "other"
+
+
+def regular_bases(word):
+    """(base, part of speech) the regular rules of English inflection could make `word` from,
+    the likelier first: plurals and third persons, past forms, -ing forms, comparatives."""
+    found = []
+    def add(base, *parts):
+        if len(base) > 1:
+            found.extend((base, p) for p in parts)
+    if word.endswith("ies"):
+        add(word[:-3] + "y", "n", "v")
+    if word.endswith("es"):
+        add(word[:-2], "n", "v")
+    if word.endswith("s") and not word.endswith("ss"):
+        add(word[:-1], "n", "v")
+    if word.endswith("ied"):
+        add(word[:-3] + "y", "v")
+    if word.endswith("ed"):
+        add(word[:-2], "v")
+        add(word[:-1], "v")
+        if len(word) > 4 and word[-3] == word[-4]:
+            add(word[:-3], "v")
+    if word.endswith("ing"):
+        add(word[:-3], "v")
+        add(word[:-3] + "e", "v")
+        if len(word) > 5 and word[-4] == word[-5]:
+            add(word[:-4], "v")
+    for ending in ("er", "est"):
+        if word.endswith(ending):
+            stem = word[:-len(ending)]
+            add(stem, "adj")
+            add(stem + "e", "adj")
+            if stem.endswith("i"):
+                add(stem[:-1] + "y", "adj")
+            if len(stem) > 2 and stem[-1] == stem[-2]:
+                add(stem[:-1], "adj")
+    return found
