@@ -30,9 +30,11 @@ WORDNET = small_wordnet(
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
      "kindness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
-     "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"}},
+     "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
+     "lie": {"v", "n"}, "lied": {"n"}, "strange": {"adj"}, "stranger": {"n"}},
     {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
-     ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40},
+     ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40,
+     ("lie", "v"): 60, ("strange", "adj"): 30, ("stranger", "n"): 10},
     {"clearly": ["clear"], "strictly": ["strict"]},
     {"explanation": ["explain"]})
 
@@ -100,13 +102,16 @@ class Inversion(unittest.TestCase):
         found = dictionary("青物 [あおもの] /(n) vegetables/greens/\n既決 [きけつ] /(adj-no) decided/\n"
                            "疲れた [つかれた] /(adj-f) tired/\n建物 [たてもの] /(n) building/(P)/\n"
                            "閻魔 [えんま] /(n) Emma/Yama/\n日本 [にほん] /(n) Japan/(P)/\n"
-                           "子供達 [こどもたち] /(n) children/\n")
+                           "子供達 [こどもたち] /(n) children/\nリート /(n) lied/\n"
+                           "他人 [たにん] /(n) stranger/(P)/\n")
         self.assertNotIn("vegetables", found)
         self.assertNotIn("children", found)
         self.assertNotIn("decided", found)
         self.assertNotIn("Emma", found)
         self.assertEqual(found["tired"], "疲れた")  # commoner than the verb it comes from
         self.assertEqual(found["building"], "建物")  # a noun of its own
+        self.assertEqual(found["stranger"], "他人")  # a noun of its own, not "more strange"
+        self.assertNotIn("lied", found)  # a rare noun spelt as the past of lie
         self.assertEqual(found["Japan"], "日本")
 
 

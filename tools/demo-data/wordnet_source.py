@@ -118,7 +118,7 @@ class WordNet:
         word: as a headword of its own it would be found before that word in every text
         (the engine looks a word up as written first), with the rare meaning of the form.
         A form WordNet counts more often than its lemma stays (tired, interested), and so
-        does a noun made from a verb (building)."""
+        does a noun of its own that is not a past form (building, stranger)."""
         word = word.lower()
         if " " in word:
             return False
@@ -128,8 +128,10 @@ class WordNet:
                 continue
             if not own:
                 return True  # vegetables, neighbors: not a word of WordNet's own
-            if "n" in own and pos != "n":
-                return False  # building, meeting: a noun of its own
+            if "n" in own and pos != "n" and not word.endswith("ed"):
+                return False  # building, stranger: a noun of its own
+            # A past form that is also a rare noun ("lied", a German song) is judged by how
+            # often WordNet counts it against its verb, as any other form is.
             return self.tagged_count(word) < self.tagged_count(base, (pos,))
         return False
 
