@@ -9,3 +9,10 @@ def write_atomic(path, data):
     with open(tmp, "wb") as f:
         f.write(data)
     os.replace(tmp, path)
+
+
+def write_ascii_notice(path, lines):
+    """Writes a licence notice: `lines` as ASCII text with CR LF line ends, so that Notepad
+    shows it anywhere (a character ASCII cannot hold becomes "?")."""
+    text = "\n".join(lines)
+    write_atomic(path, text.replace("\n", "\r\n").encode("ascii", errors="replace"))

@@ -14,7 +14,7 @@ import os
 import re
 import sys
 
-from demo_common import write_atomic
+from demo_common import write_ascii_notice, write_atomic
 
 # SCOWL size -> level. Sizes between and above these are not levels: size 35 is already
 # an advanced reader's vocabulary, and 40 and up are the lists of a spelling checker.
@@ -87,7 +87,7 @@ def write_notice(out_path, copyright_path):
     # verbatim: so Debian's record is copied whole.
     with open(copyright_path, encoding="utf-8") as f:
         record = f.read()
-    text = "\n".join([
+    write_ascii_notice(out_path, [
         "level.txt: how common each English word is",
         "",
         "level.txt is made by Vokanti's build from the word lists of SCOWL (Spell Checker",
@@ -101,7 +101,6 @@ def write_notice(out_path, copyright_path):
         record.rstrip("\n"),
         "",
     ])
-    write_atomic(out_path, text.replace("\n", "\r\n").encode("ascii", errors="replace"))
 
 
 def main():

@@ -11,7 +11,7 @@ import os
 import re
 import sys
 
-from demo_common import write_atomic
+from demo_common import write_ascii_notice, write_atomic
 
 PARTS = ("noun", "verb", "adj", "adv")
 
@@ -87,7 +87,7 @@ def write_notice(out_path, copyright_path):
     for line in stanza.split("\n"):
         line = line[1:] if line.startswith(" ") else line
         body.append("" if line == "." else line)
-    text = "\n".join([
+    write_ascii_notice(out_path, [
         "replace.txt: irregular English forms",
         "",
         "replace.txt is made by Vokanti's build from the exception lists of WordNet 3.0",
@@ -98,9 +98,7 @@ def write_notice(out_path, copyright_path):
         "",
         "Its licence, as Debian records it:",
         "",
-    ] + body + [""])
-    text = text.replace("\u00a9", "(C)")
-    write_atomic(out_path, text.replace("\n", "\r\n").encode("ascii", errors="replace"))
+    ] + [line.replace("\u00a9", "(C)") for line in body] + [""])
 
 
 def main():
