@@ -9,17 +9,18 @@ import unittest
 import jmdict_source
 import make_dictionary
 from jmdict_source import Evidence
-from wordnet_source import WordNet
+from wordnet_source import WordNet, made_from_noun
 
 
-def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None):
+def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None, nouns_of_adjective=None):
     """A WordNet of a few words: {lemma: {pos, ...}}, {(lemma, pos): count}, {adverb: [adj]},
-    {noun: [verb]}."""
+    {noun: [verb]}, {adjective: [noun]}."""
     wordnet = WordNet.__new__(WordNet)
     wordnet.parts = {k: set(v) for k, v in parts.items()}
     wordnet.tagged = tagged or {}
     wordnet.pertainyms = pertainyms or {}
     wordnet.verbs_of_noun = verbs_of_noun or {}
+    wordnet.nouns_of_adjective = nouns_of_adjective or {}
     wordnet.irregular = {"children": [("child", "n")]}
     return wordnet
 
@@ -30,11 +31,14 @@ WORDNET = small_wordnet(
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
      "kindness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
-     "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"}},
+     "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
+     "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
+     "denominational": {"adj"}},
     {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
      ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40},
     {"clearly": ["clear"], "strictly": ["strict"]},
-    {"explanation": ["explain"]})
+    {"explanation": ["explain"]},
+    {"horticultural": ["horticulture"], "denominational": ["denomination"]})
 
 
 def edict_lines(text):
@@ -181,6 +185,23 @@ class Derivation(unittest.TestCase):
                            {"説明": 10.0, "説く": 5.0, "解説": 8.0})
         self.assertEqual(found["explain"], "説明する, 説く")  # 解説 is not marked as a suru noun
         self.assertEqual(found["explanation"].split(", ")[0], "説明")
+
+    def test_a_relational_adjective_takes_its_nouns_translation_with_no(self):
+        wiktionary = [Evidence("horticulture", "園芸", "n", 0, 0.0, 0, "", "園芸")]
+        found = dictionary("園芸 [えんげい] /(n) horticulture/gardening/(P)/\n"
+                           "単位 [たんい] /(n) unit/denomination/(P)/\n", {}, wiktionary)
+        self.assertEqual(found["horticultural"], "園芸の")
+        # Only one source gives 単位 first, which is another sense of the noun.
+        self.assertNotIn("denominational", found)
+        # Which links count: the adjective made from the noun's own stem, not a prefixed,
+        # "without"/"like" or -y word, nor a link in meaning alone.
+        self.assertTrue(made_from_noun("abdominal", "abdomen"))
+        self.assertTrue(made_from_noun("psychiatric", "psychiatry"))
+        self.assertTrue(made_from_noun("alphabetic", "alphabet"))
+        for adjective, noun in (("solar", "sun"), ("postnuptial", "wedding"), ("agonadal", "gonad"),
+                                ("recoilless", "recoil"), ("toll-free", "toll"), ("ratty", "rat"),
+                                ("wrinkleproof", "wrinkle"), ("abdominovesical", "abdomen")):
+            self.assertFalse(made_from_noun(adjective, noun), adjective)
 
     def test_a_british_spelling_also_serves_the_american_one(self):
         found = dictionary("隣人 [りんじん] /(n) neighbour/(P)/\n")

@@ -237,6 +237,18 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
         if made:
             best = sorted(made, key=lambda text: (-made[text], text))
             meanings[word] = [best[:3]]
+    # Relational adjectives no source has, from the noun their main sense pertains to
+    # (abdominal: 腹部 -> 腹部の).
+    for adjective, nouns in sorted(wordnet.nouns_of_adjective.items()):
+        if adjective in meanings or not adjective.islower():
+            continue
+        made = []
+        for noun in nouns:
+            text = noun_with_no(ranked.get(noun) or ranked.get(noun.lower(), []))
+            if text and text not in made:
+                made.append(text)
+        if made:
+            meanings[adjective] = [made[:3]]
     # Beside the sources' own adverbs, which in JMdict are often mimetic words (きっぱり
     # for clearly), the adverb made from the adjective WordNet links it to, ranked a little
     # below that adjective's translation.
@@ -281,6 +293,23 @@ def derivable_words(wordnet, meanings):
             found = [s for s in stems if len(s) > 2 and "adj" in wordnet.parts.get(s, ())][:1]
         if found:
             yield word, found
+
+
+def noun_with_no(groups):
+    """The adjective made from a noun's ranked translations: its first translation as a
+    noun, with の (園芸 -> 園芸の). None when the noun's first translation is not a plain
+    noun (it would be a verb or adjective with の), or when the two sources do not agree on
+    it: the adjective means the noun's main sense, and a translation only one source gives
+    first is too often another sense (denomination: 単位, quadrangle: 中庭)."""
+    for pos, group in groups:
+        if pos != "n" or not group:
+            continue
+        text = group[0].japanese
+        if (group[0].jpos not in ("", "no") or text.endswith(ranking.ENDINGS + ("い",))
+                or len(group[0].sources) < 2):
+            return None
+        return text + "の" if printable_cp932(text) else None
+    return None
 
 
 def print_ranking(headword, found, groups):
