@@ -177,6 +177,10 @@ class Derivation(unittest.TestCase):
         found = dictionary("参加 [さんか] /(n,vs) participation/joining/(P)/\n", {}, wiktionary)
         self.assertEqual(found["join"], "参加する")
         self.assertEqual(found["participation"], "参加")
+        # A verb already in する form (属する, marked vs-s) gets no second する.
+        wiktionary = [Evidence("join", "属する", "v", 0, 0.0, 0, "", "属する")]
+        found = dictionary("属する [ぞくする] /(vs-s,vi) to belong to/to be affiliated/(P)/\n", {}, wiktionary)
+        self.assertEqual(found["join"], "属する")
 
     def test_a_suru_noun_glossed_by_a_noun_translates_its_verb(self):
         found = dictionary("説明 [せつめい] /(n,vs) explanation/exposition/(P)/\n"

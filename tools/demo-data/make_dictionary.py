@@ -207,7 +207,8 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
             if (source == ranking.JMDICT and ev.english[:1].isupper()
                     and ev.english.lower() not in wordnet.parts):
                 continue
-            if source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns:
+            if (source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns
+                    and not ev.japanese.endswith("する")):  # 属する is a verb already
                 ev = ev._replace(japanese=ev.japanese + "する")
             # A translation with a character code page 932 cannot hold is left out whole:
             # without the character it would be another word.
