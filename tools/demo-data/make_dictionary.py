@@ -5,7 +5,7 @@ Gathers translations from two sources, the FreeDict English-Japanese dictionary 
 database: the .index file and the gzip-compressed .dict.dz beside it; translations from
 Wiktionary) and JMdict/EDICT turned round (jmdict_source.py), ranks them for a learner
 (ranking.py, with WordNet's parts of speech: wordnet_source.py), makes the adverbs and nouns
-no source has from their adjective, and writes a one-line text dictionary: `headword ///
+no source has from their adjective and the relational adjectives from their noun, and writes a one-line text dictionary: `headword ///
 meaning`, Shift-JIS (code page 932), CR LF, ordered by headword bytes with ASCII letters
 lower-cased, so the engine can binary-search it without an index. Also writes the licence
 notice that travels with it.
@@ -443,14 +443,16 @@ def write_notice(out_path, dict_name, info, copyrights):
         "    words (how common each is) were used;",
         "  - WordNet 3.0 of Princeton University, package wordnet-base: English parts of",
         "    speech and how often each was met, multi-word expressions, irregular",
-        "    forms, and the links between adverbs and adjectives, nouns and verbs.",
+        "    forms, and the links between adverbs and adjectives, adjectives and",
+        "    nouns, nouns and verbs.",
         "",
         "The English glosses of JMdict/EDICT were turned into English headwords with",
         "their Japanese words as translations, merged with the Wiktionary translations,",
         "ranked (main sense and common words first) and written as a one-line text",
         "dictionary (Shift-JIS, one headword per line). Translations were also made",
         "by rule: of adverbs in -ly and nouns in -ness from their adjective's",
-        "(明確な -> 明確に, 強い -> 強さ), and of verbs from a noun that takes する",
+        "(明確な -> 明確に, 強い -> 強さ), of relational adjectives from their noun's",
+        "(園芸 -> 園芸の for horticultural), and of verbs from a noun that takes する",
         "(修正 for modification -> 修正する for modify). This adaptation is licensed",
         "under the licence of the originals:",
         "",
