@@ -30,7 +30,7 @@ WORDNET = small_wordnet(
      "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
-     "kindness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
+     "kindness": {"n"}, "fair": {"adj"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
      "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
      "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
      "denominational": {"adj"}},
@@ -129,6 +129,10 @@ class Ranking(unittest.TestCase):
                            "彼女 [かのじょ] /(n) (1) she/(n) (2) girlfriend/(P)/\n",
                            {"友達": 8.0, "彼女": 8.0}, wiktionary)
         self.assertEqual(found["friend"].split(", ")[0], "友達")
+        # A loanword in katakana yields to a native word, also with an ending (フェアな).
+        found = dictionary("フェア /(adj-na) fair/(P)/\n公平 [こうへい] /(adj-na,n) fair/impartial/(P)/\n",
+                           {"フェア": 7.0, "公平": 6.0})
+        self.assertEqual(found["fair"], "公平な, フェアな")
 
     def test_the_commoner_part_of_speech_comes_first(self):
         found = dictionary("家 [いえ] /(n) house/(P)/\n"

@@ -46,8 +46,9 @@ class Candidate:
         self.sources = set()
 
 
-# A loanword in katakana is rarely the translation a learner looks for (ワールド for world)
-# when a native word is there too; it still comes first when it is all there is.
+# A loanword in katakana is rarely the translation a learner looks for (ワールド for world,
+# フェアな for fair, レポートする for report) when a native word is there too; it still comes
+# first when it is all there is.
 KATAKANA_COST = 2.0
 
 
@@ -60,7 +61,7 @@ def is_katakana(text):
 
 def score_of(source, evidence):
     return (BASE[source] - PLACE_COST[source] * evidence.place - evidence.register
-            + COMMON_WEIGHT * evidence.common - (KATAKANA_COST if is_katakana(evidence.japanese) else 0.0))
+            + COMMON_WEIGHT * evidence.common - (KATAKANA_COST if is_katakana(bare(evidence.japanese)) else 0.0))
 
 
 def rank(evidences, pos_order=()):
