@@ -30,7 +30,7 @@ WORDNET = small_wordnet(
      "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
-     "kindness": {"n"}, "fair": {"adj"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
+     "kindness": {"n"}, "fair": {"adj"}, "cosy": {"adj"}, "cosily": {"adv"}, "cosiness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
      "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
      "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
      "denominational": {"adj"}},
@@ -172,6 +172,10 @@ class Derivation(unittest.TestCase):
         self.assertEqual(found["quickly"], "速く")
         self.assertEqual(found["happily"], "幸せに")
         self.assertEqual(found["kindness"], "親切さ")
+        # A clause (居心地がよい) gives an adverb, but no noun in -ness: 居心地がよさ is no word.
+        found = dictionary("居心地がよい [いごこちがよい] /(adj-i) cosy/comfortable/\n")
+        self.assertEqual(found["cosily"], "居心地がよく")
+        self.assertNotIn("cosiness", found)
 
     def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
         found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",

@@ -143,7 +143,8 @@ def derived_from_adjective(groups, ending):
     """Translations of an adverb in -ly (ending "ly") or a noun in -ness ("ss") made from an
     adjective's ranked translations, where the rule is reliably right: a na-adjective takes
     に or さ (明確な -> 明確に, 親切な -> 親切さ), an i-adjective's い becomes く or さ
-    (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing."""
+    (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing, and a clause gives no
+    noun (居心地がよい -> 居心地がよく, but not 居心地がよさ)."""
     made = []
     for pos, group in groups:
         if pos != "adj":
@@ -151,6 +152,8 @@ def derived_from_adjective(groups, ending):
         for cand in group:
             if cand.jpos == "na":
                 made.append((cand.stem + ("に" if ending == "ly" else "さ"), cand.score))
+            elif ending != "ly" and "が" in cand.stem:
+                continue  # a clause (居心地がよい) has no noun in さ
             elif cand.jpos == "i" and cand.stem.endswith("い") and len(cand.stem) > 1:
                 made.append((cand.stem[:-1] + ("く" if ending == "ly" else "さ"), cand.score))
     return made
