@@ -30,7 +30,7 @@ WORDNET = small_wordnet(
      "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
-     "kindness": {"n"}, "fair": {"adj"}, "cosy": {"adj"}, "cosily": {"adv"}, "cosiness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
+     "kindness": {"n"}, "fair": {"adj"}, "active": {"adj"}, "actively": {"adv"}, "activeness": {"n"}, "cosy": {"adj"}, "cosily": {"adv"}, "cosiness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
      "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
      "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
      "denominational": {"adj"}},
@@ -176,6 +176,10 @@ class Derivation(unittest.TestCase):
         found = dictionary("居心地がよい [いごこちがよい] /(adj-i) cosy/comfortable/\n")
         self.assertEqual(found["cosily"], "居心地がよく")
         self.assertNotIn("cosiness", found)
+        found = dictionary("積極的 [せっきょくてき] /(adj-na) active/positive/(P)/\n"
+                           "活発 [かっぱつ] /(adj-na,n) active/lively/(P)/\n", {"積極的": 7.0, "活発": 6.0})
+        self.assertEqual(found["actively"], "積極的に, 活発に")
+        self.assertEqual(found["activeness"], "活発さ")
 
     def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
         found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",

@@ -143,13 +143,16 @@ def derived_from_adjective(groups, ending):
     """Translations of an adverb in -ly (ending "ly") or a noun in -ness ("ss") made from an
     adjective's ranked translations, where the rule is reliably right: a na-adjective takes
     に or さ (明確な -> 明確に, 親切な -> 親切さ), an i-adjective's い becomes く or さ
-    (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing, and a clause gives no
-    noun (居心地がよい -> 居心地がよく, but not 居心地がよさ)."""
+    (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing, and neither a clause
+    nor a -的 adjective gives a noun (居心地がよい -> 居心地がよく, 積極的な -> 積極的に, but
+    not 居心地がよさ, 積極的さ)."""
     made = []
     for pos, group in groups:
         if pos != "adj":
             continue
         for cand in group:
+            if cand.jpos == "na" and ending != "ly" and cand.stem.endswith("的"):
+                continue  # 積極的な: its noun is 積極性, and 積極的さ is no word
             if cand.jpos == "na":
                 made.append((cand.stem + ("に" if ending == "ly" else "さ"), cand.score))
             elif ending != "ly" and "が" in cand.stem:
