@@ -30,7 +30,8 @@ WORDNET = small_wordnet(
      "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
-     "kindness": {"n"}, "fair": {"adj"}, "active": {"adj"}, "actively": {"adv"}, "activeness": {"n"}, "cosy": {"adj"}, "cosily": {"adv"}, "cosiness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
+     "kindness": {"n"}, "fair": {"adj"}, "active": {"adj"}, "actively": {"adv"}, "activeness": {"n"}, "usable": {"adj"}, "usably": {"adv"},
+     "usableness": {"n"}, "cosy": {"adj"}, "cosily": {"adv"}, "cosiness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
      "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
      "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
      "denominational": {"adj"}},
@@ -180,6 +181,9 @@ class Derivation(unittest.TestCase):
                            "活発 [かっぱつ] /(adj-na,n) active/lively/(P)/\n", {"積極的": 7.0, "活発": 6.0})
         self.assertEqual(found["actively"], "積極的に, 活発に")
         self.assertEqual(found["activeness"], "活発さ")
+        found = dictionary("使用可能 [しようかのう] /(adj-na) usable/available/\n")
+        self.assertEqual(found["usably"], "使用可能に")
+        self.assertEqual(found["usableness"], "使用可能性")
 
     def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
         found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",

@@ -145,14 +145,22 @@ def derived_from_adjective(groups, ending):
     に or さ (明確な -> 明確に, 親切な -> 親切さ), an i-adjective's い becomes く or さ
     (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing, and neither a clause
     nor a -的 adjective gives a noun (居心地がよい -> 居心地がよく, 積極的な -> 積極的に, but
-    not 居心地がよさ, 積極的さ)."""
+    not 居心地がよさ, 積極的さ). Nouns in 性 are nouns already (繊維性な -> 繊維性), and
+    可能な takes 性 (使用可能な -> 使用可能性)."""
     made = []
     for pos, group in groups:
         if pos != "adj":
             continue
         for cand in group:
-            if cand.jpos == "na" and ending != "ly" and cand.stem.endswith("的"):
-                continue  # 積極的な: its noun is 積極性, and 積極的さ is no word
+            if cand.jpos == "na" and ending != "ly":
+                if cand.stem.endswith(("的", "よう")):
+                    continue  # 積極的な: its noun is 積極性; 積極的さ, 押したようさ are no words
+                if cand.stem.endswith("性"):
+                    made.append((cand.stem, cand.score))  # 繊維性な -> 繊維性
+                    continue
+                if cand.stem.endswith("可能"):
+                    made.append((cand.stem + "性", cand.score))  # 使用可能な -> 使用可能性
+                    continue
             if cand.jpos == "na":
                 made.append((cand.stem + ("に" if ending == "ly" else "さ"), cand.score))
             elif ending != "ly" and "が" in cand.stem:
