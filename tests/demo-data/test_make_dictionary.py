@@ -31,7 +31,8 @@ WORDNET = small_wordnet(
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
      "kindness": {"n"}, "fair": {"adj"}, "active": {"adj"}, "actively": {"adv"}, "activeness": {"n"}, "usable": {"adj"}, "usably": {"adv"},
-     "usableness": {"n"}, "cosy": {"adj"}, "cosily": {"adv"}, "cosiness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
+     "usableness": {"n"}, "stanch": {"v"}, "charge": {"v", "n"}, "snip": {"v"},
+     "snipe": {"v", "n"}, "cosy": {"adj"}, "cosily": {"adv"}, "cosiness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
      "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
      "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
      "denominational": {"adj"}},
@@ -222,6 +223,17 @@ class Derivation(unittest.TestCase):
                                 ("recoilless", "recoil"), ("toll-free", "toll"), ("ratty", "rat"),
                                 ("wrinkleproof", "wrinkle"), ("abdominovesical", "abdomen")):
             self.assertFalse(made_from_noun(adjective, noun), adjective)
+
+    def test_a_gerund_gloss_of_a_suru_noun_names_a_verb_no_source_has(self):
+        found = dictionary("止血 [しけつ] /(n,vs) stanching/hemostasis/(P)/\n"
+                           "充電 [じゅうでん] /(n,vs) charging (e.g. a battery)/(P)/\n"
+                           "請求 [せいきゅう] /(n,vs) claim/demand/(vs) to charge/(P)/\n"
+                           "狙撃 [そげき] /(n,vs) sniping/shooting/(P)/\n")
+        self.assertEqual(found["stanch"], "止血する")
+        self.assertNotIn("stanching", found)  # the -ing form never hides the verb
+        self.assertEqual(found["charge"], "請求する")  # a verb a source has keeps its own
+        self.assertNotIn("snip", found)  # sniping: snip or snipe
+        self.assertNotIn("snipe", found)
 
     def test_a_british_spelling_also_serves_the_american_one(self):
         found = dictionary("隣人 [りんじん] /(n) neighbour/(P)/\n")

@@ -26,7 +26,7 @@ import jmdict_source
 import ranking
 from demo_common import write_atomic
 from jmdict_source import Evidence
-from wordnet_source import WordNet
+from wordnet_source import WordNet, regular_bases
 
 B64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 
@@ -195,12 +195,17 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
     Evidence; `wordnet` a WordNet (or anything with its methods); `suru_nouns` the nouns
     that take する, which Wiktionary gives bare as verb translations (参加 for take part)."""
     evidences = defaultdict(list)
+    of_gerunds = defaultdict(list)  # verb -> evidence from glosses in -ing (stanching: 止血)
     shadowing = {}
     for source, found in ((ranking.WIKTIONARY, wiktionary), (ranking.JMDICT, jmdict)):
         for ev in found:
             if ev.english not in shadowing:
                 shadowing[ev.english] = wordnet.shadows_its_lemma(ev.english)
             if shadowing[ev.english]:
+                verb = verb_of_gerund(ev, source, wordnet)
+                if verb:
+                    of_gerunds[verb].append((source, ev._replace(
+                        english=verb, japanese=ev.japanese + "する", pos="v", jpos="")))
                 continue
             # A capitalised gloss WordNet does not know is a name or a term in romaji
             # (Emma for 閻魔), not a translation of the English word.
@@ -215,6 +220,12 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
             if printable_cp932(ev.japanese):
                 evidences[ev.english].append((source, ev))
     add_verbs_of_suru_nouns(evidences, wordnet)
+    # A verb nothing above translates, named only by a gloss in -ing of a noun that takes
+    # する (stanch: 止血 for stanching). A verb translated otherwise keeps its translations:
+    # the noun's sense is often a narrow one (charging: 充電, for charge).
+    for verb, found in of_gerunds.items():
+        if verb not in evidences:
+            evidences[verb] = found
     add_american_spellings(evidences, wordnet)
     meanings, ranked = {}, {}
     for headword, found in evidences.items():
@@ -271,6 +282,19 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
         group.sort(key=lambda c: (-c.score, c.japanese))
         meanings[adverb] = ranking.choose(groups)
     return meanings
+
+
+def verb_of_gerund(ev, source, wordnet):
+    """The verb a plain JMdict gloss in -ing names when the Japanese is a noun that takes
+    する (止血: stanching -> 止血する for stanch), else None. Not from a gloss of a narrow
+    register (slang, mimetic words, a field's term) or a late sense, and not when the form
+    could come from two verbs (sniping: snip or snipe)."""
+    if (source != ranking.JMDICT or ev.jpos != "vs" or ev.pos != "n" or ev.register
+            or ev.place > 2 or not ev.english.endswith("ing")):
+        return None
+    verbs = {base for base, pos in regular_bases(ev.english)
+             if pos == "v" and "v" in wordnet.parts.get(base, ())}
+    return verbs.pop() if len(verbs) == 1 else None
 
 
 def derivable_words(wordnet, meanings):
