@@ -9,17 +9,18 @@ import unittest
 import jmdict_source
 import make_dictionary
 from jmdict_source import Evidence
-from wordnet_source import WordNet
+from wordnet_source import WordNet, made_from_noun
 
 
-def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None):
+def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None, nouns_of_adjective=None):
     """A WordNet of a few words: {lemma: {pos, ...}}, {(lemma, pos): count}, {adverb: [adj]},
-    {noun: [verb]}."""
+    {noun: [verb]}, {adjective: [noun]}."""
     wordnet = WordNet.__new__(WordNet)
     wordnet.parts = {k: set(v) for k, v in parts.items()}
     wordnet.tagged = tagged or {}
     wordnet.pertainyms = pertainyms or {}
     wordnet.verbs_of_noun = verbs_of_noun or {}
+    wordnet.nouns_of_adjective = nouns_of_adjective or {}
     wordnet.irregular = {"children": [("child", "n")]}
     return wordnet
 
@@ -29,14 +30,19 @@ WORDNET = small_wordnet(
      "take care": {"v"}, "house": {"n", "v"}, "strictly": {"adv"}, "strict": {"adj"},
      "neighbor": {"n"}, "friend": {"n"}, "explain": {"v"}, "explanation": {"n"},
      "quick": {"adj"}, "quickly": {"adv"}, "happy": {"adj"}, "happily": {"adv"}, "kind": {"adj", "n"},
-     "kindness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
+     "kindness": {"n"}, "fair": {"adj"}, "active": {"adj"}, "actively": {"adv"}, "activeness": {"n"}, "usable": {"adj"}, "usably": {"adv"},
+     "usableness": {"n"}, "stanch": {"v"}, "charge": {"v", "n"}, "snip": {"v"},
+     "snipe": {"v", "n"}, "cosy": {"adj"}, "cosily": {"adv"}, "cosiness": {"n"}, "vegetable": {"n"}, "decide": {"v"}, "decided": {"adj"}, "tire": {"v", "n"},
      "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
-     "lie": {"v", "n"}, "lied": {"n"}, "strange": {"adj"}, "stranger": {"n"}},
+     "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
+     "denominational": {"adj"}, "lie": {"v", "n"}, "lied": {"n"}, "strange": {"adj"},
+     "stranger": {"n"}},
     {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
      ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40,
      ("lie", "v"): 60, ("strange", "adj"): 30, ("stranger", "n"): 10},
     {"clearly": ["clear"], "strictly": ["strict"]},
-    {"explanation": ["explain"]})
+    {"explanation": ["explain"]},
+    {"horticultural": ["horticulture"], "denominational": ["denomination"]})
 
 
 def edict_lines(text):
@@ -130,6 +136,10 @@ class Ranking(unittest.TestCase):
                            "彼女 [かのじょ] /(n) (1) she/(n) (2) girlfriend/(P)/\n",
                            {"友達": 8.0, "彼女": 8.0}, wiktionary)
         self.assertEqual(found["friend"].split(", ")[0], "友達")
+        # A loanword in katakana yields to a native word, also with an ending (フェアな).
+        found = dictionary("フェア /(adj-na) fair/(P)/\n公平 [こうへい] /(adj-na,n) fair/impartial/(P)/\n",
+                           {"フェア": 7.0, "公平": 6.0})
+        self.assertEqual(found["fair"], "公平な, フェアな")
 
     def test_the_commoner_part_of_speech_comes_first(self):
         found = dictionary("家 [いえ] /(n) house/(P)/\n"
@@ -169,6 +179,17 @@ class Derivation(unittest.TestCase):
         self.assertEqual(found["quickly"], "速く")
         self.assertEqual(found["happily"], "幸せに")
         self.assertEqual(found["kindness"], "親切さ")
+        # A clause (居心地がよい) gives an adverb, but no noun in -ness: 居心地がよさ is no word.
+        found = dictionary("居心地がよい [いごこちがよい] /(adj-i) cosy/comfortable/\n")
+        self.assertEqual(found["cosily"], "居心地がよく")
+        self.assertNotIn("cosiness", found)
+        found = dictionary("積極的 [せっきょくてき] /(adj-na) active/positive/(P)/\n"
+                           "活発 [かっぱつ] /(adj-na,n) active/lively/(P)/\n", {"積極的": 7.0, "活発": 6.0})
+        self.assertEqual(found["actively"], "積極的に, 活発に")
+        self.assertEqual(found["activeness"], "活発さ")
+        found = dictionary("使用可能 [しようかのう] /(adj-na) usable/available/\n")
+        self.assertEqual(found["usably"], "使用可能に")
+        self.assertEqual(found["usableness"], "使用可能性")
 
     def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
         found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",
@@ -178,6 +199,10 @@ class Derivation(unittest.TestCase):
         found = dictionary("参加 [さんか] /(n,vs) participation/joining/(P)/\n", {}, wiktionary)
         self.assertEqual(found["join"], "参加する")
         self.assertEqual(found["participation"], "参加")
+        # A verb already in する form (属する, marked vs-s) gets no second する.
+        wiktionary = [Evidence("join", "属する", "v", 0, 0.0, 0, "", "属する")]
+        found = dictionary("属する [ぞくする] /(vs-s,vi) to belong to/to be affiliated/(P)/\n", {}, wiktionary)
+        self.assertEqual(found["join"], "属する")
 
     def test_a_suru_noun_glossed_by_a_noun_translates_its_verb(self):
         found = dictionary("説明 [せつめい] /(n,vs) explanation/exposition/(P)/\n"
@@ -186,6 +211,34 @@ class Derivation(unittest.TestCase):
                            {"説明": 10.0, "説く": 5.0, "解説": 8.0})
         self.assertEqual(found["explain"], "説明する, 説く")  # 解説 is not marked as a suru noun
         self.assertEqual(found["explanation"].split(", ")[0], "説明")
+
+    def test_a_relational_adjective_takes_its_nouns_translation_with_no(self):
+        wiktionary = [Evidence("horticulture", "園芸", "n", 0, 0.0, 0, "", "園芸")]
+        found = dictionary("園芸 [えんげい] /(n) horticulture/gardening/(P)/\n"
+                           "単位 [たんい] /(n) unit/denomination/(P)/\n", {}, wiktionary)
+        self.assertEqual(found["horticultural"], "園芸の")
+        # Only one source gives 単位 first, which is another sense of the noun.
+        self.assertNotIn("denominational", found)
+        # Which links count: the adjective made from the noun's own stem, not a prefixed,
+        # "without"/"like" or -y word, nor a link in meaning alone.
+        self.assertTrue(made_from_noun("abdominal", "abdomen"))
+        self.assertTrue(made_from_noun("psychiatric", "psychiatry"))
+        self.assertTrue(made_from_noun("alphabetic", "alphabet"))
+        for adjective, noun in (("solar", "sun"), ("postnuptial", "wedding"), ("agonadal", "gonad"),
+                                ("recoilless", "recoil"), ("toll-free", "toll"), ("ratty", "rat"),
+                                ("wrinkleproof", "wrinkle"), ("abdominovesical", "abdomen")):
+            self.assertFalse(made_from_noun(adjective, noun), adjective)
+
+    def test_a_gerund_gloss_of_a_suru_noun_names_a_verb_no_source_has(self):
+        found = dictionary("止血 [しけつ] /(n,vs) stanching/hemostasis/(P)/\n"
+                           "充電 [じゅうでん] /(n,vs) charging (e.g. a battery)/(P)/\n"
+                           "請求 [せいきゅう] /(n,vs) claim/demand/(vs) to charge/(P)/\n"
+                           "狙撃 [そげき] /(n,vs) sniping/shooting/(P)/\n")
+        self.assertEqual(found["stanch"], "止血する")
+        self.assertNotIn("stanching", found)  # the -ing form never hides the verb
+        self.assertEqual(found["charge"], "請求する")  # a verb a source has keeps its own
+        self.assertNotIn("snip", found)  # sniping: snip or snipe
+        self.assertNotIn("snipe", found)
 
     def test_a_british_spelling_also_serves_the_american_one(self):
         found = dictionary("隣人 [りんじん] /(n) neighbour/(P)/\n")

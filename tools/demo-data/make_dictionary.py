@@ -5,7 +5,7 @@ Gathers translations from two sources, the FreeDict English-Japanese dictionary 
 database: the .index file and the gzip-compressed .dict.dz beside it; translations from
 Wiktionary) and JMdict/EDICT turned round (jmdict_source.py), ranks them for a learner
 (ranking.py, with WordNet's parts of speech: wordnet_source.py), makes the adverbs and nouns
-no source has from their adjective, and writes a one-line text dictionary: `headword ///
+no source has from their adjective and the relational adjectives from their noun, and writes a one-line text dictionary: `headword ///
 meaning`, Shift-JIS (code page 932), CR LF, ordered by headword bytes with ASCII letters
 lower-cased, so the engine can binary-search it without an index. Also writes the licence
 notice that travels with it.
@@ -26,7 +26,7 @@ import jmdict_source
 import ranking
 from demo_common import write_atomic
 from jmdict_source import Evidence
-from wordnet_source import WordNet
+from wordnet_source import WordNet, regular_bases
 
 B64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 
@@ -195,25 +195,37 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
     Evidence; `wordnet` a WordNet (or anything with its methods); `suru_nouns` the nouns
     that take する, which Wiktionary gives bare as verb translations (参加 for take part)."""
     evidences = defaultdict(list)
+    of_gerunds = defaultdict(list)  # verb -> evidence from glosses in -ing (stanching: 止血)
     shadowing = {}
     for source, found in ((ranking.WIKTIONARY, wiktionary), (ranking.JMDICT, jmdict)):
         for ev in found:
             if ev.english not in shadowing:
                 shadowing[ev.english] = wordnet.shadows_its_lemma(ev.english)
             if shadowing[ev.english]:
+                verb = verb_of_gerund(ev, source, wordnet)
+                if verb:
+                    of_gerunds[verb].append((source, ev._replace(
+                        english=verb, japanese=ev.japanese + "する", pos="v", jpos="")))
                 continue
             # A capitalised gloss WordNet does not know is a name or a term in romaji
             # (Emma for 閻魔), not a translation of the English word.
             if (source == ranking.JMDICT and ev.english[:1].isupper()
                     and ev.english.lower() not in wordnet.parts):
                 continue
-            if source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns:
+            if (source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns
+                    and not ev.japanese.endswith("する")):  # 属する is a verb already
                 ev = ev._replace(japanese=ev.japanese + "する")
             # A translation with a character code page 932 cannot hold is left out whole:
             # without the character it would be another word.
             if printable_cp932(ev.japanese):
                 evidences[ev.english].append((source, ev))
     add_verbs_of_suru_nouns(evidences, wordnet)
+    # A verb nothing above translates, named only by a gloss in -ing of a noun that takes
+    # する (stanch: 止血 for stanching). A verb translated otherwise keeps its translations:
+    # the noun's sense is often a narrow one (charging: 充電, for charge).
+    for verb, found in of_gerunds.items():
+        if verb not in evidences:
+            evidences[verb] = found
     add_american_spellings(evidences, wordnet)
     meanings, ranked = {}, {}
     for headword, found in evidences.items():
@@ -237,6 +249,18 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
         if made:
             best = sorted(made, key=lambda text: (-made[text], text))
             meanings[word] = [best[:3]]
+    # Relational adjectives no source has, from the noun their main sense pertains to
+    # (abdominal: 腹部 -> 腹部の).
+    for adjective, nouns in sorted(wordnet.nouns_of_adjective.items()):
+        if adjective in meanings or not adjective.islower():
+            continue
+        made = []
+        for noun in nouns:
+            text = noun_with_no(ranked.get(noun) or ranked.get(noun.lower(), []))
+            if text and text not in made:
+                made.append(text)
+        if made:
+            meanings[adjective] = [made[:3]]
     # Beside the sources' own adverbs, which in JMdict are often mimetic words (きっぱり
     # for clearly), the adverb made from the adjective WordNet links it to, ranked a little
     # below that adjective's translation.
@@ -260,6 +284,19 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
     return meanings
 
 
+def verb_of_gerund(ev, source, wordnet):
+    """The verb a plain JMdict gloss in -ing names when the Japanese is a noun that takes
+    する (止血: stanching -> 止血する for stanch), else None. Not from a gloss of a narrow
+    register (slang, mimetic words, a field's term) or a late sense, and not when the form
+    could come from two verbs (sniping: snip or snipe)."""
+    if (source != ranking.JMDICT or ev.jpos != "vs" or ev.pos != "n" or ev.register
+            or ev.place > 2 or not ev.english.endswith("ing")):
+        return None
+    verbs = {base for base, pos in regular_bases(ev.english)
+             if pos == "v" and "v" in wordnet.parts.get(base, ())}
+    return verbs.pop() if len(verbs) == 1 else None
+
+
 def derivable_words(wordnet, meanings):
     """(word, adjectives) for each adverb in -ly and noun in -ness of WordNet that has no
     meaning yet, with the adjectives it comes from: WordNet's own link for adverbs, else
@@ -281,6 +318,23 @@ def derivable_words(wordnet, meanings):
             found = [s for s in stems if len(s) > 2 and "adj" in wordnet.parts.get(s, ())][:1]
         if found:
             yield word, found
+
+
+def noun_with_no(groups):
+    """The adjective made from a noun's ranked translations: its first translation as a
+    noun, with の (園芸 -> 園芸の). None when the noun's first translation is not a plain
+    noun (it would be a verb or adjective with の), or when the two sources do not agree on
+    it: the adjective means the noun's main sense, and a translation only one source gives
+    first is too often another sense (denomination: 単位, quadrangle: 中庭)."""
+    for pos, group in groups:
+        if pos != "n" or not group:
+            continue
+        text = group[0].japanese
+        if (group[0].jpos not in ("", "no") or text.endswith(ranking.ENDINGS + ("い",))
+                or len(group[0].sources) < 2):
+            return None
+        return text + "の" if printable_cp932(text) else None
+    return None
 
 
 def print_ranking(headword, found, groups):
@@ -413,14 +467,16 @@ def write_notice(out_path, dict_name, info, copyrights):
         "    words (how common each is) were used;",
         "  - WordNet 3.0 of Princeton University, package wordnet-base: English parts of",
         "    speech and how often each was met, multi-word expressions, irregular",
-        "    forms, and the links between adverbs and adjectives, nouns and verbs.",
+        "    forms, and the links between adverbs and adjectives, adjectives and",
+        "    nouns, nouns and verbs.",
         "",
         "The English glosses of JMdict/EDICT were turned into English headwords with",
         "their Japanese words as translations, merged with the Wiktionary translations,",
         "ranked (main sense and common words first) and written as a one-line text",
         "dictionary (Shift-JIS, one headword per line). Translations were also made",
         "by rule: of adverbs in -ly and nouns in -ness from their adjective's",
-        "(明確な -> 明確に, 強い -> 強さ), and of verbs from a noun that takes する",
+        "(明確な -> 明確に, 強い -> 強さ), of relational adjectives from their noun's",
+        "(園芸 -> 園芸の for horticultural), and of verbs from a noun that takes する",
         "(修正 for modification -> 修正する for modify). This adaptation is licensed",
         "under the licence of the originals:",
         "",

@@ -46,8 +46,9 @@ class Candidate:
         self.sources = set()
 
 
-# A loanword in katakana is rarely the translation a learner looks for (ワールド for world)
-# when a native word is there too; it still comes first when it is all there is.
+# A loanword in katakana is rarely the translation a learner looks for (ワールド for world,
+# フェアな for fair, レポートする for report) when a native word is there too; it still comes
+# first when it is all there is.
 KATAKANA_COST = 2.0
 
 
@@ -60,7 +61,7 @@ def is_katakana(text):
 
 def score_of(source, evidence):
     return (BASE[source] - PLACE_COST[source] * evidence.place - evidence.register
-            + COMMON_WEIGHT * evidence.common - (KATAKANA_COST if is_katakana(evidence.japanese) else 0.0))
+            + COMMON_WEIGHT * evidence.common - (KATAKANA_COST if is_katakana(bare(evidence.japanese)) else 0.0))
 
 
 def rank(evidences, pos_order=()):
@@ -142,14 +143,28 @@ def derived_from_adjective(groups, ending):
     """Translations of an adverb in -ly (ending "ly") or a noun in -ness ("ss") made from an
     adjective's ranked translations, where the rule is reliably right: a na-adjective takes
     に or さ (明確な -> 明確に, 親切な -> 親切さ), an i-adjective's い becomes く or さ
-    (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing."""
+    (厳しい -> 厳しく, 強い -> 強さ). Other translations give nothing, and neither a clause
+    nor a -的 adjective gives a noun (居心地がよい -> 居心地がよく, 積極的な -> 積極的に, but
+    not 居心地がよさ, 積極的さ). Nouns in 性 are nouns already (繊維性な -> 繊維性), and
+    可能な takes 性 (使用可能な -> 使用可能性)."""
     made = []
     for pos, group in groups:
         if pos != "adj":
             continue
         for cand in group:
+            if cand.jpos == "na" and ending != "ly":
+                if cand.stem.endswith(("的", "よう")):
+                    continue  # 積極的な: its noun is 積極性; 積極的さ, 押したようさ are no words
+                if cand.stem.endswith("性"):
+                    made.append((cand.stem, cand.score))  # 繊維性な -> 繊維性
+                    continue
+                if cand.stem.endswith("可能"):
+                    made.append((cand.stem + "性", cand.score))  # 使用可能な -> 使用可能性
+                    continue
             if cand.jpos == "na":
                 made.append((cand.stem + ("に" if ending == "ly" else "さ"), cand.score))
+            elif ending != "ly" and "が" in cand.stem:
+                continue  # a clause (居心地がよい) has no noun in さ
             elif cand.jpos == "i" and cand.stem.endswith("い") and len(cand.stem) > 1:
                 made.append((cand.stem[:-1] + ("く" if ending == "ly" else "さ"), cand.score))
     return made

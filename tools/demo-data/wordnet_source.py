@@ -5,6 +5,9 @@
   of several words becomes a headword only when WordNet knows it as an expression.
 - Pertainyms of adverbs (clearly -> clear), from which an adverb in -ly no source has is
   translated through its adjective.
+- Pertainyms of relational adjectives (abdominal -> abdomen), kept only where that is the
+  adjective's main sense and the noun's main sense: the noun's translation then serves the
+  adjective with の (腹部の).
 """
 
 import os
@@ -18,7 +21,9 @@ class WordNet:
         # (lemma, pos) -> tagged count; lemma -> set of parts of speech
         self.tagged = {}
         self.parts = {}
+        self.first_sense = {}  # (lemma, pos) -> offset of its commonest synset
         self.pertainyms = {}  # adverb -> adjectives it pertains to, in WordNet's order
+        self.nouns_of_adjective = {}  # relational adjective -> the noun its main sense is of
         for name, pos in POS_FILES.items():
             self._read_index(os.path.join(directory, "index." + name), pos)
         self._read_pertainyms(directory)
@@ -45,18 +50,27 @@ class WordNet:
                 pointer_count = int(fields[3])
                 tagged = int(fields[5 + pointer_count]) if len(fields) > 5 + pointer_count else 0
                 self.tagged[(lemma, pos)] = tagged
+                self.first_sense[(lemma, pos)] = fields[-int(fields[2])]
                 self.parts.setdefault(lemma, set()).add(pos)
 
     def _read_pertainyms(self, directory):
         adjectives = {}  # offset -> words of the synset
+        of_nouns = []  # (adjective, its synset, the noun's synset, the noun's number in it)
         with open(os.path.join(directory, "data.adj"), encoding="utf-8", errors="replace") as f:
             for line in f:
                 if line.startswith(" "):
                     continue
                 fields = line.split()
                 count = int(fields[3], 16)
-                adjectives[fields[0]] = [re.sub(r"\(\w+\)$", "", fields[4 + 2 * i]).replace("_", " ")
-                                         for i in range(count)]
+                words = [re.sub(r"\(\w+\)$", "", fields[4 + 2 * i]).replace("_", " ")
+                         for i in range(count)]
+                adjectives[fields[0]] = words
+                at = 4 + 2 * count
+                for i in range(int(fields[at])):
+                    symbol, offset, pos, numbers = fields[at + 1 + 4 * i: at + 5 + 4 * i]
+                    source, target = int(numbers[:2], 16), int(numbers[2:], 16)
+                    if symbol == "\\" and pos == "n" and source and target:
+                        of_nouns.append((words[source - 1], fields[0], offset, target))
         with open(os.path.join(directory, "data.adv"), encoding="utf-8", errors="replace") as f:
             for line in f:
                 if line.startswith(" "):
@@ -76,6 +90,30 @@ class WordNet:
                     for adverb in sources:
                         found = self.pertainyms.setdefault(adverb, [])
                         found.extend(t for t in targets if t not in found)
+        self._keep_main_sense_links(directory, of_nouns)
+
+    def _keep_main_sense_links(self, directory, of_nouns):
+        """Keeps an adjective's link to a noun when it joins the main senses of both: a
+        relational adjective whose main sense is another (a pertainym of a rare sense)
+        would take a wrong translation."""
+        nouns = {}  # offset -> words of the synset, for the synsets linked to
+        wanted = {offset for _, _, offset, _ in of_nouns}
+        with open(os.path.join(directory, "data.noun"), encoding="utf-8", errors="replace") as f:
+            for line in f:
+                offset = line[:8]
+                if offset in wanted:
+                    fields = line.split()
+                    nouns[offset] = [fields[4 + 2 * i].replace("_", " ")
+                                     for i in range(int(fields[3], 16))]
+        for adjective, adj_offset, offset, target in of_nouns:
+            noun = nouns.get(offset, [])[target - 1:target]
+            if (not noun or not made_from_noun(adjective, noun[0])
+                    or self.first_sense.get((adjective.lower(), "adj")) != adj_offset
+                    or self.first_sense.get((noun[0].lower(), "n")) != offset):
+                continue
+            found = self.nouns_of_adjective.setdefault(adjective, [])
+            if noun[0] not in found:
+                found.append(noun[0])
 
     def _read_noun_verb_links(self, directory):
         verbs = {}  # offset -> words of the synset
@@ -161,6 +199,23 @@ class WordNet:
         if parts == {"adv"}:
             return "adv"
         return "other"
+
+
+def made_from_noun(adjective, noun):
+    """True when the adjective is the noun's stem with a relational ending (abdomen ->
+    abdominal, alphabet -> alphabetic, psychiatry -> psychiatric): it then means "of the
+    noun". Links in meaning alone (solar: sun, gubernatorial: governor) are left out, as are
+    prefixed words (postnuptial: wedding, agonadal), words of "without" or "like" (recoilless,
+    shelflike, toll-free, wrinkleproof, acneiform), compounds and the -y adjectives (ratty, tinny), which mostly mean something
+    else."""
+    adjective, noun = adjective.lower(), noun.lower()
+    if not adjective.isalpha() or not noun.isalpha():
+        return False
+    if adjective.endswith(("less", "like", "free", "proof", "form")) or len(adjective) > len(noun) + 5:
+        return False  # also compounds: abdominovesical is not just "of the abdomen"
+    if adjective.endswith("y") and adjective[:-1] in (noun, noun + noun[-1:]):
+        return False
+    return adjective.startswith(noun[:max(len(noun) - 2, min(len(noun), 4))])
 
 
 def regular_bases(word):
