@@ -16,6 +16,26 @@ import re
 POS_FILES = {"noun": "n", "verb": "v", "adj": "adj", "adv": "adv"}
 
 
+def read_synsets(path, keep=None):
+    """The synsets of a WordNet data file, in file order: (offset, words, pointers). The words
+    have spaces for "_" and no adjective marker ("(a)"); each pointer is (symbol, offset,
+    part of speech, source word number, target word number), 0 meaning the whole synset.
+    `keep`, when given, skips the lines it is false for before they are split."""
+    with open(path, encoding="utf-8", errors="replace") as f:
+        for line in f:
+            if line.startswith(" ") or (keep and not keep(line)):
+                continue  # the licence at the top
+            fields = line.split()
+            count = int(fields[3], 16)
+            words = [re.sub(r"\(\w+\)$", "", fields[4 + 2 * i]).replace("_", " ") for i in range(count)]
+            at = 4 + 2 * count
+            pointers = []
+            for i in range(int(fields[at])):
+                symbol, offset, pos, numbers = fields[at + 1 + 4 * i: at + 5 + 4 * i]
+                pointers.append((symbol, offset, pos, int(numbers[:2], 16), int(numbers[2:], 16)))
+            yield fields[0], words, pointers
+
+
 class WordNet:
     def __init__(self, directory):
         # (lemma, pos) -> tagged count; lemma -> set of parts of speech
@@ -56,40 +76,20 @@ class WordNet:
     def _read_pertainyms(self, directory):
         adjectives = {}  # offset -> words of the synset
         of_nouns = []  # (adjective, its synset, the noun's synset, the noun's number in it)
-        with open(os.path.join(directory, "data.adj"), encoding="utf-8", errors="replace") as f:
-            for line in f:
-                if line.startswith(" "):
+        for synset, words, pointers in read_synsets(os.path.join(directory, "data.adj")):
+            adjectives[synset] = words
+            for symbol, offset, pos, source, target in pointers:
+                if symbol == "\\" and pos == "n" and source and target:
+                    of_nouns.append((words[source - 1], synset, offset, target))
+        for _, words, pointers in read_synsets(os.path.join(directory, "data.adv")):
+            for symbol, offset, pos, source, target in pointers:
+                if symbol != "\\" or pos not in ("a", "s") or offset not in adjectives:
                     continue
-                fields = line.split()
-                count = int(fields[3], 16)
-                words = [re.sub(r"\(\w+\)$", "", fields[4 + 2 * i]).replace("_", " ")
-                         for i in range(count)]
-                adjectives[fields[0]] = words
-                at = 4 + 2 * count
-                for i in range(int(fields[at])):
-                    symbol, offset, pos, numbers = fields[at + 1 + 4 * i: at + 5 + 4 * i]
-                    source, target = int(numbers[:2], 16), int(numbers[2:], 16)
-                    if symbol == "\\" and pos == "n" and source and target:
-                        of_nouns.append((words[source - 1], fields[0], offset, target))
-        with open(os.path.join(directory, "data.adv"), encoding="utf-8", errors="replace") as f:
-            for line in f:
-                if line.startswith(" "):
-                    continue
-                fields = line.split()
-                count = int(fields[3], 16)
-                words = [fields[4 + 2 * i].replace("_", " ") for i in range(count)]
-                at = 4 + 2 * count
-                pointers = int(fields[at])
-                for i in range(pointers):
-                    symbol, offset, pos, numbers = fields[at + 1 + 4 * i: at + 5 + 4 * i]
-                    if symbol != "\\" or pos not in ("a", "s") or offset not in adjectives:
-                        continue
-                    source, target = int(numbers[:2], 16), int(numbers[2:], 16)
-                    sources = words if source == 0 else words[source - 1:source]
-                    targets = adjectives[offset] if target == 0 else adjectives[offset][target - 1:target]
-                    for adverb in sources:
-                        found = self.pertainyms.setdefault(adverb, [])
-                        found.extend(t for t in targets if t not in found)
+                sources = words if source == 0 else words[source - 1:source]
+                targets = adjectives[offset] if target == 0 else adjectives[offset][target - 1:target]
+                for adverb in sources:
+                    found = self.pertainyms.setdefault(adverb, [])
+                    found.extend(t for t in targets if t not in found)
         self._keep_main_sense_links(directory, of_nouns)
 
     def _keep_main_sense_links(self, directory, of_nouns):
@@ -116,37 +116,20 @@ class WordNet:
                 found.append(noun[0])
 
     def _read_noun_verb_links(self, directory):
-        verbs = {}  # offset -> words of the synset
-        with open(os.path.join(directory, "data.verb"), encoding="utf-8", errors="replace") as f:
-            for line in f:
-                if line.startswith(" "):
+        verbs = {synset: words for synset, words, _ in read_synsets(os.path.join(directory, "data.verb"))}
+        nouns = read_synsets(os.path.join(directory, "data.noun"), keep=lambda line: " v " in line)
+        for _, words, pointers in nouns:
+            for symbol, offset, pos, source, target in pointers:
+                if symbol != "+" or pos != "v" or offset not in verbs or not source or not target:
                     continue
-                fields = line.split()
-                count = int(fields[3], 16)
-                verbs[fields[0]] = [fields[4 + 2 * i].replace("_", " ") for i in range(count)]
-        with open(os.path.join(directory, "data.noun"), encoding="utf-8", errors="replace") as f:
-            for line in f:
-                if " v " not in line or line.startswith(" "):
+                noun, verb = words[source - 1], verbs[offset][target - 1]
+                # Only a derivation in form (modification -> modify), not a link in
+                # meaning alone (whole -> unify).
+                if " " in noun or " " in verb or noun[:4] != verb[:4] or noun == verb:
                     continue
-                fields = line.split()
-                count = int(fields[3], 16)
-                words = [fields[4 + 2 * i].replace("_", " ") for i in range(count)]
-                at = 4 + 2 * count
-                for i in range(int(fields[at])):
-                    symbol, offset, pos, numbers = fields[at + 1 + 4 * i: at + 5 + 4 * i]
-                    if symbol != "+" or pos != "v" or offset not in verbs:
-                        continue
-                    source, target = int(numbers[:2], 16), int(numbers[2:], 16)
-                    if not source or not target:
-                        continue
-                    noun, verb = words[source - 1], verbs[offset][target - 1]
-                    # Only a derivation in form (modification -> modify), not a link in
-                    # meaning alone (whole -> unify).
-                    if " " in noun or " " in verb or noun[:4] != verb[:4] or noun == verb:
-                        continue
-                    found = self.verbs_of_noun.setdefault(noun, [])
-                    if verb not in found:
-                        found.append(verb)
+                found = self.verbs_of_noun.setdefault(noun, [])
+                if verb not in found:
+                    found.append(verb)
 
     def tagged_count(self, word, parts=("n", "v", "adj", "adv")):
         return sum(self.tagged.get((word, p), 0) for p in parts)
