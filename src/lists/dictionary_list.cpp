@@ -10,7 +10,7 @@ DictionaryList::LoadResult DictionaryList::load(const std::string& path) {
     dictStamp = files_.readModStamp(path);
     if (!dictStamp) {
         entries_.clear();
-        baseCount_ = addedCount_ = 0;
+        baseCount_ = 0;
         return LoadResult::Missing;
     }
     ListFile file(files_);
@@ -26,7 +26,6 @@ DictionaryList::LoadResult DictionaryList::load(const std::string& path) {
     if (lines.size() > static_cast<size_t>(INT32_MAX)) lines.resize(static_cast<size_t>(INT32_MAX));
     entries_ = std::move(lines);
     baseCount_ = static_cast<int32_t>(entries_.size());
-    addedCount_ = 0;
     return LoadResult::Loaded;
 }
 
@@ -37,19 +36,13 @@ bool DictionaryList::changedOnDisk() const {
 
 void DictionaryList::forgetEntries() {
     entries_.clear();
-    baseCount_ = addedCount_ = 0;
+    baseCount_ = 0;
     dictStamp.reset();
 }
 
-void DictionaryList::add(const std::string& path) {
-    entries_.push_back(path);
-    ++addedCount_;
-}
-
 bool DictionaryList::removeLastAdded() {
-    if (addedCount_ == 0) return false;
+    if (AddedDictionaryCount() == 0) return false;
     entries_.pop_back();
-    --addedCount_;
     return true;
 }
 

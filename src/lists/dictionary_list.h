@@ -29,7 +29,7 @@ public:
     // counts as changed).
     bool changedOnDisk() const;
 
-    void add(const std::string& path);
+    void add(const std::string& path) { entries_.push_back(path); }
     // Lets go of every entry, for a box that could not show them; the next check of the
     // file counts it as changed, so it is read again.
     void forgetEntries();
@@ -40,7 +40,7 @@ public:
     // How many entries came from the file, and how many were added in this run; the
     // entries are the file's lines followed by the added ones.
     int32_t BaseDictionaryCount() const { return baseCount_; }
-    int32_t AddedDictionaryCount() const { return addedCount_; }
+    int32_t AddedDictionaryCount() const { return static_cast<int32_t>(entries_.size()) - baseCount_; }
     std::vector<std::string> added() const;
     // The first entry equal to `text` (ASCII letters without regard to case); -1 when none.
     int findEqual(const std::string& text) const;
@@ -50,9 +50,7 @@ private:
     std::string path_;
     std::optional<ModStamp> dictStamp;
     std::vector<std::string> entries_;  // the file's lines, then the added ones
-    // Invariant: entries_.size() == baseCount_ + addedCount_, and neither is negative.
-    int32_t baseCount_ = 0;
-    int32_t addedCount_ = 0;
+    int32_t baseCount_ = 0;  // never more than entries_.size()
 };
 
 // The first entry of `entries` equal to `text` by the rule of the combo boxes; -1 when none.

@@ -60,7 +60,9 @@ PATTERN_WORDS = {"one's", "someone", "something", "somebody", "oneself", "sth", 
                  "eg", "ie", "someone's", "something's", "one"}
 HEAD_FORM = re.compile(r"(?:^|,)\s*(?:\[\w+\]\s*)*([^\s\[\]/,]+) /")
 KANA = re.compile("[\u3041-\u309f\u30a1-\u30ff]+")
-PRIORITY_CODE = re.compile(r"((?:\[(?:news|ichi|spec|gai|nf)\d\d?\]\s*)+)\s*([^\s\[\]/,]+) /")
+# JMdict's priority marks before a form: a list's short name and its rank ([news1], [ichi2],
+# [nf12], ...); no other bracketed note there ends in a number.
+PRIORITY_CODE = re.compile(r"((?:\[[a-z]{2,4}\d\d?\]\s*)+)\s*([^\s\[\]/,]+) /")
 
 
 def read_edict(path):
