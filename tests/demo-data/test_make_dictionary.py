@@ -2,6 +2,7 @@
 
 Run from this directory with tools/demo-data on PYTHONPATH (ctest does).
 """
+import gzip
 import os
 import tempfile
 import unittest
@@ -36,7 +37,8 @@ WORDNET = small_wordnet(
      "tired": {"adj"}, "build": {"v"}, "building": {"n"}, "japan": {"n"}, "child": {"n"},
      "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
      "denominational": {"adj"}, "lie": {"v", "n"}, "lied": {"n"}, "strange": {"adj"},
-     "stranger": {"n"}},
+     "stranger": {"n"}, "never": {"adv"}, "ever": {"adv"}, "always": {"adv"}, "much": {"adv", "adj"},
+     "already": {"adv"}, "rear": {"n", "v", "adj"}, "power": {"n", "v"}},
     {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
      ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40,
      ("lie", "v"): 60, ("strange", "adj"): 30, ("stranger", "n"): 10},
@@ -54,11 +56,11 @@ def edict_lines(text):
         return list(jmdict_source.read_edict(path))
 
 
-def dictionary(edict_text, priorities=None, wiktionary=(), first_forms=()):
+def dictionary(edict_text, priorities=None, wiktionary=(), first_forms=(), readings=None):
     """Headword -> meaning as the converter writes it (text, not bytes)."""
     lines = edict_lines(edict_text)
     evidences = jmdict_source.invert(lines, priorities or {}, WORDNET.is_expression,
-                                     WORDNET.english_pos, first_forms)
+                                     WORDNET.english_pos, first_forms, readings)
     meanings = make_dictionary.build(list(wiktionary), evidences, WORDNET,
                                      suru_nouns=jmdict_source.suru_nouns(lines))
     return {h: make_dictionary.fit_meaning(m).decode("cp932") for h, m in meanings.items()}
@@ -101,6 +103,15 @@ class Inversion(unittest.TestCase):
         self.assertEqual(found["find"], "見つける")
         self.assertEqual(found["do"], "する")
 
+
+    def test_a_negated_gloss_translates_its_negation_or_nothing(self):
+        found = dictionary("決して [けっして] /(adv) (not) ever/(not) at all/(P)/\n"
+                           "何時も [いつも] /(adv,n) (1) (uk) always/(adv,n) (2) (uk) never/(P)/\n"
+                           "余り [あまり] /(adv) (uk) (not) much/(P)/\n", {"決して": 6.9, "何時も": 6.0})
+        self.assertEqual(found["never"].split(", ")[0], "決して")
+        self.assertNotIn("ever", found)  # 決して is "not ever"
+        self.assertNotIn("much", found)  # あまり is "not much"
+        self.assertEqual(found["always"], "いつも")
 
     def test_inflected_forms_and_unknown_names_never_hide_the_word(self):
         # The engine looks a word up as written first: "vegetables" or "decided" as
@@ -190,6 +201,49 @@ class Derivation(unittest.TestCase):
         found = dictionary("使用可能 [しようかのう] /(adj-na) usable/available/\n")
         self.assertEqual(found["usably"], "使用可能に")
         self.assertEqual(found["usableness"], "使用可能性")
+
+    def test_sources_agree_across_kanji_and_kana_and_a_rare_reading_stays_rare(self):
+        # Wiktionary's 既に is JMdict's すでに (usually in kana): they agree, and it is shown
+        # once. すんでに, a rare reading of 既に, is not as common as 既に.
+        edict = ("既に [すでに] /(adv) (uk) already/too late/(P)/\n"
+                 "既に [すんでに] /(adv) (uk) already/too late/\n"
+                 "最早 [もはや] /(adv) (uk) already/now/(P)/\n")
+        wiktionary = [Evidence("already", "既に", "adv", 0, 6.9, 0, "", "既に")]
+        found = dictionary(edict, {"既に": 6.9, "最早": 7.0}, wiktionary,
+                           readings={("既に", "すでに"): 6.9, ("最早", "もはや"): 7.0})
+        self.assertEqual(found["already"], "すでに, もはや")
+        # 殿 read しんがり (rear) is rare though 殿 read との is common; 力 read りき is rare
+        # too, but a learner reads 力 as ちから, which also means power.
+        edict = ("殿 [しんがり] /(n) rear/rear guard/\n殿 [との] /(n,pn) (hon) feudal lord/(P)/\n"
+                 "後ろ [うしろ] /(n) back/behind/rear/(P)/\n"
+                 "力 [りき] /(n) power/\n力 [ちから] /(n) force/strength/power/(P)/\n"
+                 "勢力 [せいりょく] /(n) influence/power/(P)/\n")
+        priorities = {"殿": 6.8, "後ろ": 6.5, "力": 6.0, "勢力": 7.0}
+        readings = {("殿", "との"): 6.8, ("後ろ", "うしろ"): 6.5, ("力", "ちから"): 6.0,
+                    ("勢力", "せいりょく"): 7.0}
+        found = dictionary(edict, priorities, readings=readings)
+        self.assertEqual(found["rear"].split(", ")[0], "後ろ")
+        self.assertEqual(found["power"].split(", ")[0], "力")
+
+    def test_readings_are_as_common_as_their_entry_marks_them(self):
+        # Head lines of JMdict's dictd database, as the package has them.
+        text = (" [ichi1]  [news2]  [nf38]  煙草 /x/, 莨 /x/,  (gikun (meaning as reading) or "
+                "jukujikun (special kanji reading))  [ichi1]  [news2]  [nf38]  たばこ /t/,  (煙草)  "
+                "えんそう /e/,  ()  [gai1] タバコ /t/\nnoun\n"
+                " [ichi1]  [news1]  [nf03]  演奏 /x/,  [ichi1]  [news1]  [nf03] えんそう /e/\nnoun\n"
+                " [ichi1]  吐く /x/,  [ichi1] つく /t/\n [ichi1]  吐く /x/,  [ichi1] はく /h/\n")
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "jmdict.dict.dz")
+            with gzip.open(path, "wb") as f:
+                f.write(text.encode("utf-8"))
+            priorities, _, readings = jmdict_source.read_priorities(path)
+        self.assertGreater(priorities["煙草"], 6.0)
+        self.assertGreater(readings[("煙草", "たばこ")], 6.0)
+        self.assertEqual(readings[("煙草", "えんそう")], 0.0)  # common only as 演奏
+        self.assertEqual(readings[("莨", "たばこ")], 0.0)  # 莨 itself is not marked
+        main = jmdict_source.main_readings(readings)
+        self.assertEqual(main["煙草"], "たばこ")
+        self.assertNotIn("吐く", main)  # はく and つく are marked alike
 
     def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
         found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",

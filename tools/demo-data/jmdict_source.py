@@ -25,7 +25,10 @@ from collections import namedtuple
 #   register  0, or a penalty for slang, vulgar or specialised senses
 #   jpos      the Japanese word's own class for derivations: na, i, no, adv or ""
 #   stem      the Japanese form before a suffix was added (明らか for 明らかな)
-Evidence = namedtuple("Evidence", "english japanese pos place common register jpos stem")
+#   forms     every spelling of the Japanese word, kanji and kana (既に, すでに): another
+#             source that gives one of them gives the same word
+Evidence = namedtuple("Evidence", "english japanese pos place common register jpos stem forms",
+                      defaults=((),))
 
 # Sense tags that mean the sense is not for a learner's list at all.
 SKIPPED_TAGS = {"arch", "obs", "obsc", "rare", "X", "vulg", "derog", "sens", "joc"}
@@ -58,8 +61,12 @@ LEADING_NOTE = re.compile(r"^\([^()]*\)\s*")
 TRAILING_NOTE = re.compile(r"\s*\([^()]*\)$")
 PATTERN_WORDS = {"one's", "someone", "something", "somebody", "oneself", "sth", "sb", "etc",
                  "eg", "ie", "someone's", "something's", "one"}
+NEGATED = "(not) "
 HEAD_FORM = re.compile(r"(?:^|,)\s*(?:\[\w+\]\s*)*([^\s\[\]/,]+) /")
 KANA = re.compile("[\u3041-\u309f\u30a1-\u30ff]+")
+# One written form or reading of an entry's head line, with its priority codes and notes
+# before it: " [ichi1]  [news2]  (gikun (meaning as reading))  たばこ /täbˈäko̞/".
+HEAD_ITEM = re.compile(r"(?:^|,)\s*((?:\[\w+\]\s*|\((?:[^()]|\([^()]*\))*\)\s*)*)([^\s\[\]/,()]+) /")
 # JMdict's priority marks before a form: a list's short name and its rank ([news1], [ichi2],
 # [nf12], ...); no other bracketed note there ends in a number.
 PRIORITY_CODE = re.compile(r"((?:\[[a-z]{2,4}\d\d?\]\s*)+)\s*([^\s\[\]/,]+) /")
@@ -111,7 +118,7 @@ def parse_senses(body):
                 senses.append([[], []])  # a numbered new sense
                 continue
             parts = inner.split(",")
-            if not all(TAG.match(p) for p in parts):
+            if inner == "not" or not all(TAG.match(p) for p in parts):
                 break  # a gloss that starts with a parenthesis: "(one's) lover"
             field_tags.extend(parts)
             field = field[m.end():]
@@ -141,13 +148,15 @@ def parse_senses(body):
 def read_priorities(dict_path):
     """Reads the priority codes of the JMdict dictd database.
 
-    Returns (priorities, first_forms): each written form's commonness (see commonness()),
-    and (form, reading) for the form that comes first in its entry, which JMdict gives as
-    the word's usual spelling (目, not 眼, for め).
+    Returns (priorities, first_forms, readings): each written form's commonness (see
+    commonness()); (form, reading) for the form that comes first in its entry, which JMdict
+    gives as the word's usual spelling (目, not 眼, for め); and for each written form and
+    reading of an entry, how common that pair is in that entry (煙草 is common as たばこ,
+    not as えんそう, though the text えんそう is common as 演奏).
     """
     with gzip.open(dict_path, "rb") as f:
         data = f.read().decode("utf-8", errors="replace")
-    best, first_forms, seen_lines = {}, set(), set()
+    best, first_forms, readings, seen_lines = {}, set(), {}, set()
     for match in PRIORITY_CODE.finditer(data):
         codes = re.findall(r"\[(\w+?)(\d\d?)\]", match.group(1))
         value = commonness({name + number for name, number in codes})
@@ -160,10 +169,34 @@ def read_priorities(dict_path):
             line = data[line_start:data.find("\n", match.end())]
             # The entry's head line: its written forms, then its readings in kana.
             forms = HEAD_FORM.findall(line)
-            readings = [f for f in forms if KANA.fullmatch(f)]
-            for reading in readings:
+            for reading in (f for f in forms if KANA.fullmatch(f)):
                 first_forms.add((forms[0], reading))
-    return best, first_forms
+            items = [(text, commonness({a + b for a, b in re.findall(r"\[([a-z]{2,4})(\d\d?)\]", marks)}))
+                     for marks, text in HEAD_ITEM.findall(line)]
+            written = [(text, c) for text, c in items if not KANA.fullmatch(text)]
+            for text, how_common in items:
+                if KANA.fullmatch(text):
+                    # A written form and a reading together are as common as the rarer:
+                    # 応える and こたえる are marked, 徹える is not.
+                    for each, each_common in written or [(text, how_common)]:
+                        pair = min(how_common, each_common)
+                        readings[(each, text)] = max(readings.get((each, text), 0.0), pair)
+    return best, first_forms, readings
+
+
+def main_readings(readings):
+    """Each written form's commonest reading, when one is commoner than the others (既に:
+    すでに, not すんでに; 吐く: はく)."""
+    ranked = {}
+    for (form, reading), how_common in readings.items():
+        if form == reading:
+            continue
+        old = ranked.get(form)
+        if old is None or how_common > old[1]:
+            ranked[form] = (reading, how_common, True)
+        elif how_common == old[1]:
+            ranked[form] = (old[0], old[1], False)
+    return {form: reading for form, (reading, _, unique) in ranked.items() if unique}
 
 
 def commonness(codes):
@@ -193,6 +226,13 @@ def clean_gloss(gloss):
     """
     gloss = gloss.strip()
     noted = False
+    # "(not) ever", "(not) at all" (決して): the Japanese word means the negated gloss, so
+    # the gloss itself is the opposite of a translation. Only "not ever" has a word of its own.
+    if gloss.startswith(NEGATED):
+        gloss = gloss[len(NEGATED):].strip()
+        if gloss != "ever":
+            return None
+        gloss, noted = "never", True
     # Notes before and after the gloss proper are left out ("(with neg. verb) never" for
     # 決して); one inside it makes it an explanation.
     while "(" in gloss:
@@ -264,28 +304,41 @@ def suru_nouns(edict_lines):
     return found
 
 
-def invert(edict_lines, priorities, is_expression, english_pos_of, first_forms=()):
+def invert(edict_lines, priorities, is_expression, english_pos_of, first_forms=(), readings=None):
     """Evidences for English headwords from EDICT's lines.
 
     `is_expression(text)` says whether a multi-word gloss is a real English expression;
     `english_pos_of(word, tags)` gives the English part of speech of a single-word gloss
     (n, adj, adv or other) given the Japanese sense's tags.
-    Forms that share a reading and senses are one word, as common as its commonest form;
-    the form shown is the commonest, the entry's first form winning a near tie.
+    Forms that share a reading and senses are one word; the form shown is the commonest,
+    the entry's first form winning a near tie. A word is as common as JMdict marks its
+    reading in its entry (`readings`, from read_priorities), not as another word written
+    alike (殿 read しんがり, rear, is not common as 殿 read どの): a form that some entry
+    marks counts only where it is marked. An evidence's spellings are those another source
+    may write the same word with: its reading and the written forms of which it is the
+    main reading (煙草 for たばこ, not for えんそう).
     """
+    readings = readings or {}
+    main_reading = main_readings(readings)
+    marked_forms = {form for form, _ in readings}
     words = {}
     for form, reading, senses, common in edict_lines:
         key = (reading, id(senses))  # read_edict gives equal texts one senses object
-        value = max(priorities.get(form, 0.0), 4.0 if common else 0.0)
-        choice = value + (1.0 if (form, reading) in first_forms else 0.0)
+        as_written = max(priorities.get(form, 0.0), 4.0 if common else 0.0)
+        value = (max(readings.get((form, reading), 0.0), 4.0 if common else 0.0)
+                 if form in marked_forms else as_written)
+        choice = as_written + (1.0 if (form, reading) in first_forms else 0.0)
         old = words.get(key)
         if old is None:
-            words[key] = [form, choice, value, reading, senses]
+            words[key] = old = [form, choice, value, reading, senses, {reading}]
         else:
             if choice > old[1]:
                 old[0], old[1] = form, choice
             old[2] = max(old[2], value)
-    for form, _, value, reading, senses in words.values():
+        if form == reading or main_reading.get(form) == reading:
+            old[5].add(form)
+    for form, _, value, reading, senses, spellings in words.values():
+        spellings = tuple(sorted(spellings))
         if not senses or set(senses[0][0]) & IRREGULAR_FORM_TAGS:
             continue  # the tags of an irregular written form come first on its line
         for number, (tags, glosses) in enumerate(senses):
@@ -321,4 +374,4 @@ def invert(edict_lines, priorities, is_expression, english_pos_of, first_forms=(
                 # A gloss with a note is a narrower sense (撮る: to take (a photo)).
                 alone = 1.0 if len(glosses) == 1 else 0.5 if len(glosses) == 2 else 0.0
                 place = position + min(number, 6) * 1.5 + (0.5 if noted else -alone)
-                yield Evidence(english, japanese, pos, place, value, register, jpos, stem)
+                yield Evidence(english, japanese, pos, place, value, register, jpos, stem, spellings)

@@ -541,11 +541,11 @@ def main():
                     help="show on stderr how WORD's translations were ranked")
     args = ap.parse_args()
     try:
-        priorities, first_forms = jmdict_source.read_priorities(args.jmdict)
+        priorities, first_forms, readings = jmdict_source.read_priorities(args.jmdict)
         wordnet = WordNet(args.wordnet)
         edict = list(jmdict_source.read_edict(args.edict))
         jmdict = jmdict_source.invert(edict, priorities, wordnet.is_expression,
-                                      wordnet.english_pos, first_forms)
+                                      wordnet.english_pos, first_forms, readings)
         wiktionary = wiktionary_evidence(args.index, args.dict, priorities)
         meanings = build(wiktionary, jmdict, wordnet, set(args.explain),
                          jmdict_source.suru_nouns(edict))

@@ -38,12 +38,42 @@ def bare(japanese):
 
 
 class Candidate:
-    __slots__ = ("japanese", "pos", "score", "sources", "jpos", "stem")
+    __slots__ = ("japanese", "pos", "score", "sources", "jpos", "stem", "ident")
 
-    def __init__(self, japanese, pos, jpos, stem):
+    def __init__(self, japanese, pos, jpos, stem, ident=None):
         self.japanese, self.pos, self.jpos, self.stem = japanese, pos, jpos, stem
+        self.ident = ident if ident is not None else bare(japanese)
         self.score = float("-inf")
         self.sources = set()
+
+
+KANA_ONLY = re.compile("[\u3041-\u309f\u30a1-\u30fc]+")
+
+
+def other_script(shown, forms):
+    """The spellings of a JMdict word in the other script than the one shown: its kanji
+    forms when it is shown in kana (すでに: 既に), its kana reading when shown in kanji.
+    Other kanji spellings are left out: they often belong to another sense of the reading
+    (首 is also read こうべ, written 頭)."""
+    shown_kana = KANA_ONLY.fullmatch(bare(shown)) is not None
+    return [f for f in forms if (KANA_ONLY.fullmatch(f) is None) == shown_kana]
+
+
+def spelling_aliases(evidences):
+    """Maps each spelling of the headword's JMdict words to the bare form their evidence
+    shows, so that a translation another source spells otherwise counts as that word
+    (Wiktionary's 既に is JMdict's すでに). A spelling of two words (既に: すでに, すんでに)
+    goes to the commoner."""
+    alias, rank_of = {}, {}
+    for source, ev in evidences:
+        if source != JMDICT:
+            continue
+        shown = bare(ev.japanese)
+        for form in other_script(ev.japanese, ev.forms):
+            key = bare(form)
+            if key not in alias or (ev.common, -ev.place) > rank_of[key]:
+                alias[key], rank_of[key] = shown, (ev.common, -ev.place)
+    return alias
 
 
 # A loanword in katakana is rarely the translation a learner looks for (ワールド for world,
@@ -73,25 +103,44 @@ def rank(evidences, pos_order=()):
     """
     candidates = {}
     places = defaultdict(set)  # a candidate's places in JMdict: each sense that gives it
-    best_place = {}  # (source, bare Japanese) -> the best place that source gives it
+    best_place = {}  # (source, word) -> the best place that source gives it
+    alias = spelling_aliases(evidences)
+    spellings = defaultdict(set)  # a JMdict candidate's spellings, bare
+    # A text shown is as common as the commonest JMdict word it shows that translates this
+    # headword: 力 read りき (power) is rare, but a learner reads 力 as ちから, which
+    # translates power too. (殿 read しんがり, rear, stays rare: 殿 read との does not.)
+    shown_common = defaultdict(float)
     for source, ev in evidences:
+        if source == JMDICT:
+            shown_common[ev.japanese] = max(shown_common[ev.japanese], ev.common)
+    for source, ev in evidences:
+        if source == JMDICT:
+            ev = ev._replace(common=shown_common[ev.japanese])
         key = (ev.pos, ev.japanese)
         cand = candidates.get(key)
         if cand is None:
-            cand = candidates[key] = Candidate(ev.japanese, ev.pos, ev.jpos, ev.stem)
+            word = bare(ev.japanese)
+            cand = candidates[key] = Candidate(ev.japanese, ev.pos, ev.jpos, ev.stem,
+                                               word if source == JMDICT else alias.get(word, word))
         cand.score = max(cand.score, score_of(source, ev))
         cand.sources.add(source)
         if not cand.jpos and ev.jpos:
             cand.jpos, cand.stem = ev.jpos, ev.stem
+        words = {bare(ev.japanese)}
         if source == JMDICT:
             places[key].add(ev.place)
-        agreed = (source, bare(ev.japanese))
-        best_place[agreed] = min(best_place.get(agreed, ev.place), ev.place)
+            words.update(bare(form) for form in other_script(ev.japanese, ev.forms))
+            spellings[key].update(words)
+        for word in words:
+            agreed = (source, word)
+            best_place[agreed] = min(best_place.get(agreed, ev.place), ev.place)
     for key, cand in candidates.items():
-        word = bare(cand.japanese)
-        if (JMDICT, word) in best_place and (WIKTIONARY, word) in best_place:
-            # Both sources give it; the earlier Wiktionary lists it, the more that counts.
-            cand.score += AGREEMENT + max(0.0, 2.0 - 0.5 * best_place[(WIKTIONARY, word)])
+        # Both sources give it, in any of its spellings; the earlier Wiktionary lists it,
+        # the more that counts.
+        wiktionary_places = [best_place[(WIKTIONARY, word)] for word in spellings[key] | {cand.ident, bare(cand.japanese)}
+                             if (WIKTIONARY, word) in best_place]
+        if (JMDICT, cand.ident) in best_place and wiktionary_places:
+            cand.score += AGREEMENT + max(0.0, 2.0 - 0.5 * min(wiktionary_places))
         # Several senses of one Japanese word that all give this English word: it is
         # central to it (強い: strong in three senses).
         cand.score += min(2.0, 0.4 * (len(places[key]) - 1)) if places[key] else 0.0
@@ -123,13 +172,14 @@ def choose(groups, limit=MAX_TRANSLATIONS):
     first_room = limit if len(groups) == 1 else FIRST_GROUP_ROOM
     for number, (_, group) in enumerate(groups):
         room = min(first_room if number == 0 else 2, limit - total)
-        texts = []
+        texts, words = [], set()
         for cand in group:
             if len(texts) >= room:
                 break
-            if cand.japanese in seen:
-                continue
+            if cand.japanese in seen or cand.ident in words:
+                continue  # one spelling of a word is enough (既に after すでに)
             seen.add(cand.japanese)
+            words.add(cand.ident)
             texts.append(cand.japanese)
         if texts:
             shown.append(texts)
