@@ -53,9 +53,26 @@ private:
         const std::string lower = asciiLower(word.text);
         if (found) {
             count(true, found->headword, found->meaning, lower, text, word.offset, word.text.size());
+        } else if (word.text.find('-') != std::string_view::npos) {
+            // A compound no dictionary has ("language-specific", "sh-compatible") is made of
+            // words a learner can look up: each part counts as a word of its own.
+            for (const Word& part : hyphenParts(word)) single(text, part, sentenceStart && part.offset == word.offset);
         } else if (options_.listUnknown) {
             count(false, lower, std::string(), lower, text, word.offset, word.text.size());
         }
+    }
+
+    // The parts of a word between its hyphens (never empty: a word's hyphens are inner ones).
+    static std::vector<Word> hyphenParts(const Word& word) {
+        std::vector<Word> parts;
+        size_t start = 0;
+        while (start <= word.text.size()) {
+            size_t end = word.text.find('-', start);
+            if (end == std::string_view::npos) end = word.text.size();
+            if (end > start) parts.push_back(Word{word.text.substr(start, end - start), word.offset + start});
+            start = end + 1;
+        }
+        return parts;
     }
 
     // Two rounds over the word's forms: headwords spelled exactly as the form, then in any

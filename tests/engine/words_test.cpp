@@ -152,7 +152,7 @@ const Lexicon& lexicon() {
         "\xEF\xBB\xBFtake /// 取る\ntake care of /// 世話をする\ncare /// 世話\ntake care /// 気をつける\n"
         "of /// の\nrun /// 走る\nPolish /// ポーランドの\npolish /// 磨く\ngo /// 行く\nchild /// 子供\n"
         "the /// その\nbook /// 本\na /// 一つの\nlook up /// 調べる\nup /// 上へ\nlook /// 見る\n"
-        "care for /// 好む\n";
+        "care for /// 好む\nwell-known /// 有名な\n";
     static LexiconSet set;
     if (set.size() == 0) set.addBytes(kBytes, true);
     return set;
@@ -189,6 +189,12 @@ TEST(Extract, ExactCaseUnknownAndIgnoredWords) {
     options.listUnknown = true;
     EXPECT_EQ(rows({"Xyzzy books XYZZY"}, options),
               (std::vector<Row>{{"xyzzy", 2, "Xyzzy"}, {"book", 1, "books"}}));
+    // A hyphenated word no dictionary has is taken as its parts, each looked up (and listed
+    // when unknown) on its own; one a dictionary has stays whole.
+    EXPECT_EQ(rows({"Book-running xyzzy-books take-care-of well-known"}, options),
+              (std::vector<Row>{{"book", 2, "Book"}, {"run", 1, "running"}, {"xyzzy", 1, "xyzzy"},
+                                {"take", 1, "take"}, {"care", 1, "care"}, {"of", 1, "of"},
+                                {"well-known", 1, "well-known"}}));
 
     // The ignore list (-N, -l and -L are the program-level runs').
     WordLists lists = standardLists();
