@@ -98,6 +98,23 @@ foreach(name IN LISTS VOKAN_SAMPLE_FILES)
   list(APPEND demo_data_outputs ${VOKAN_DIST_DIR}/sample/${name})
 endforeach()
 
+# SCOWL's word lists (Debian: scowl): spellings for the dictionary, levels for env/level.txt.
+set(VOKAN_SCOWL_DIR /usr/share/dict/scowl CACHE PATH
+    "Directory of SCOWL's word lists (Debian: scowl)")
+set(VOKAN_SCOWL_COPYRIGHT /usr/share/doc/scowl/copyright CACHE FILEPATH
+    "Debian copyright file of scowl")
+set(scowl_lists "")
+foreach(size IN ITEMS 10 20 35)
+  file(GLOB lists ${VOKAN_SCOWL_DIR}/english-*.${size} ${VOKAN_SCOWL_DIR}/american-*.${size})
+  list(APPEND scowl_lists ${lists})
+endforeach()
+if(NOT EXISTS ${VOKAN_SCOWL_DIR}/english-words.10 OR NOT EXISTS ${VOKAN_SCOWL_COPYRIGHT})
+  message(FATAL_ERROR "The demo data needs SCOWL's word lists in ${VOKAN_SCOWL_DIR} and "
+                      "${VOKAN_SCOWL_COPYRIGHT}: install the Debian package scowl (tools/setup.sh does).")
+endif()
+# The spelling lists the dictionary's converter reads (sizes up to 50).
+file(GLOB scowl_spellings ${VOKAN_SCOWL_DIR}/english-words.* ${VOKAN_SCOWL_DIR}/american-words.*)
+
 add_custom_command(
   OUTPUT ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
          ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.COPYING.txt
@@ -111,11 +128,12 @@ add_custom_command(
           --jmdict-copyright ${VOKAN_JMDICT_COPYRIGHT}
           --wordnet ${VOKAN_WORDNET_DIR}
           --wordnet-copyright ${VOKAN_WORDNET_COPYRIGHT}
+          --spellings ${VOKAN_SCOWL_DIR}
           --out ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.txt
           --notice ${VOKAN_DIST_DIR}/dic/freedict-eng-jpn.COPYING.txt
   DEPENDS ${dictionary_tools} ${freedict_index} ${freedict_data} ${VOKAN_FREEDICT_COPYRIGHT}
           ${VOKAN_EDICT} ${VOKAN_EDICT_COPYRIGHT} ${jmdict_data} ${VOKAN_JMDICT_COPYRIGHT}
-          ${wordnet_data} ${VOKAN_WORDNET_COPYRIGHT}
+          ${wordnet_data} ${VOKAN_WORDNET_COPYRIGHT} ${scowl_spellings}
   COMMENT "Making the demo dictionary dic/freedict-eng-jpn.txt (about 30 s)"
   VERBATIM)
 list(APPEND demo_data_outputs
@@ -137,19 +155,6 @@ list(APPEND demo_data_outputs
 
 # Word levels: env/level.txt from Debian's scowl, with its notice; and the learner's own
 # known words, env/known.txt, shipped empty.
-set(VOKAN_SCOWL_DIR /usr/share/dict/scowl CACHE PATH
-    "Directory of SCOWL's word lists (Debian: scowl)")
-set(VOKAN_SCOWL_COPYRIGHT /usr/share/doc/scowl/copyright CACHE FILEPATH
-    "Debian copyright file of scowl")
-set(scowl_lists "")
-foreach(size IN ITEMS 10 20 35)
-  file(GLOB lists ${VOKAN_SCOWL_DIR}/english-*.${size} ${VOKAN_SCOWL_DIR}/american-*.${size})
-  list(APPEND scowl_lists ${lists})
-endforeach()
-if(NOT EXISTS ${VOKAN_SCOWL_DIR}/english-words.10 OR NOT EXISTS ${VOKAN_SCOWL_COPYRIGHT})
-  message(FATAL_ERROR "The demo data needs SCOWL's word lists in ${VOKAN_SCOWL_DIR} and "
-                      "${VOKAN_SCOWL_COPYRIGHT}: install the Debian package scowl (tools/setup.sh does).")
-endif()
 add_custom_command(
   OUTPUT ${VOKAN_DIST_DIR}/env/level.txt ${VOKAN_DIST_DIR}/env/level.COPYING.txt
   COMMAND Python3::Interpreter ${demo_data_tools}/make_levels.py

@@ -245,6 +245,20 @@ class Derivation(unittest.TestCase):
         self.assertEqual(main["煙草"], "たばこ")
         self.assertNotIn("吐く", main)  # はく and つく are marked alike
 
+    def test_abbreviations_stay_and_a_closed_spelling_takes_its_hyphenated_word(self):
+        edict = ("ポジックス /(n) (comp) POSIX/\n閻魔 [えんま] /(n) Emma/\n"
+                 "組み込み [くみこみ] /(adj-f) built-in/\n作り付け [つくりつけ] /(adj-no) built-in/\n"
+                 "下見 [したみ] /(n) check-up/\n再実行 [さいじっこう] /(n) re-execute/\n")
+        lines = edict_lines(edict)
+        evidences = jmdict_source.invert(lines, {}, WORDNET.is_expression, WORDNET.english_pos)
+        meanings = make_dictionary.build([], evidences, WORDNET, spellings={"builtin", "checkup"})
+        found = {h: make_dictionary.fit_meaning(m).decode("cp932") for h, m in meanings.items()}
+        self.assertEqual(found["POSIX"], "ポジックス")
+        self.assertNotIn("Emma", found)
+        self.assertEqual(found["builtin"], found["built-in"])
+        self.assertEqual(found["checkup"], "下見")
+        self.assertNotIn("reexecute", found)  # no word of the spelling list
+
     def test_a_words_usual_form_is_shown_and_wiktionarys_bare_suru_nouns_take_suru(self):
         found = dictionary("眼 [め] /(n) eye/eyeball/(P)/\n目 [め] /(n) eye/eyeball/(P)/\n",
                            {"眼": 6.7, "目": 6.0}, first_forms={("目", "め"), ("眼", "まなこ")})

@@ -189,11 +189,12 @@ def wiktionary_evidence(index_path, dict_path, priorities):
                                priorities.get(term, 0.0), 0, "", term)
 
 
-def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
+def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset(), spellings=frozenset()):
     """Maps each headword (as written) to its meaning: groups of Japanese texts, the first
     group the word's main part of speech. `wiktionary` and `jmdict` are iterables of
     Evidence; `wordnet` a WordNet (or anything with its methods); `suru_nouns` the nouns
-    that take する, which Wiktionary gives bare as verb translations (参加 for take part)."""
+    that take する, which Wiktionary gives bare as verb translations (参加 for take part);
+    `spellings` the words of a spelling list (read_spellings)."""
     evidences = defaultdict(list)
     of_gerunds = defaultdict(list)  # verb -> evidence from glosses in -ing (stanching: 止血)
     shadowing = {}
@@ -208,8 +209,9 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
                         english=verb, japanese=ev.japanese + "する", pos="v", jpos="")))
                 continue
             # A capitalised gloss WordNet does not know is a name or a term in romaji
-            # (Emma for 閻魔), not a translation of the English word.
-            if (source == ranking.JMDICT and ev.english[:1].isupper()
+            # (Emma for 閻魔), not a translation of the English word. An abbreviation in
+            # capitals is a term of its own (POSIX: ポジックス).
+            if (source == ranking.JMDICT and ev.english[:1].isupper() and not is_abbreviation(ev.english)
                     and ev.english.lower() not in wordnet.parts):
                 continue
             if (source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns
@@ -281,7 +283,44 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset()):
                     group.append(cand)
         group.sort(key=lambda c: (-c.score, c.japanese))
         meanings[adverb] = ranking.choose(groups)
+    add_closed_compounds(meanings, spellings)
     return meanings
+
+
+def is_abbreviation(word):
+    """True for a word in capitals throughout, two letters or more (POSIX, ISO)."""
+    return len(word) > 1 and word.isalpha() and word.isupper()
+
+
+def add_closed_compounds(meanings, spellings):
+    """A hyphenated headword also serves the same word written closed, where no source has
+    that spelling and a spelling list says it is a word: built-in gives builtin."""
+    for headword in sorted(meanings):
+        if headword.count("-") != 1 or not headword.islower():
+            continue
+        first, _, second = headword.partition("-")
+        closed = first + second
+        if first.isalpha() and second.isalpha() and closed not in meanings and closed in spellings:
+            meanings[closed] = meanings[headword]
+
+
+# SCOWL's list sizes read as spellings: up to 50, the words of a large general dictionary.
+SPELLING_SIZES = (10, 20, 35, 40, 50)
+
+
+def read_spellings(scowl_dir):
+    """The lower-case words of SCOWL's English and American lists up to size 50."""
+    words = set()
+    for size in SPELLING_SIZES:
+        for variety in ("english", "american"):
+            path = os.path.join(scowl_dir, "%s-words.%d" % (variety, size))
+            if not os.path.exists(path):
+                if (variety, size) == ("english", 10):
+                    raise DataError("%s is missing" % path)
+                continue
+            with open(path, encoding="utf-8", errors="replace") as f:
+                words.update(w for w in f.read().split() if w.isalpha() and w.islower())
+    return words
 
 
 def verb_of_gerund(ev, source, wordnet):
@@ -470,6 +509,10 @@ def write_notice(out_path, dict_name, info, copyrights):
         "    forms, and the links between adverbs and adjectives, adjectives and",
         "    nouns, nouns and verbs.",
         "",
+        "SCOWL's word lists (package scowl; its notice is env/level.COPYING.txt) only",
+        "told which closed spellings of hyphenated headwords are English words (built-in",
+        "also serves builtin); no text of them is in this file beyond those spellings.",
+        "",
         "The English glosses of JMdict/EDICT were turned into English headwords with",
         "their Japanese words as translations, merged with the Wiktionary translations,",
         "ranked (main sense and common words first) and written as a one-line text",
@@ -535,6 +578,7 @@ def main():
     ap.add_argument("--jmdict-copyright", required=True, help="Debian copyright file of dict-freedict-jpn-eng")
     ap.add_argument("--wordnet", required=True, help="WordNet's dictionary directory")
     ap.add_argument("--wordnet-copyright", required=True, help="Debian copyright file of wordnet-base")
+    ap.add_argument("--spellings", required=True, help="directory of SCOWL's word lists")
     ap.add_argument("--out", required=True, help="dictionary to write")
     ap.add_argument("--notice", required=True, help="licence notice to write")
     ap.add_argument("--explain", action="append", default=[], metavar="WORD",
@@ -548,7 +592,7 @@ def main():
                                       wordnet.english_pos, first_forms, readings)
         wiktionary = wiktionary_evidence(args.index, args.dict, priorities)
         meanings = build(wiktionary, jmdict, wordnet, set(args.explain),
-                         jmdict_source.suru_nouns(edict))
+                         jmdict_source.suru_nouns(edict), read_spellings(args.spellings))
         count = write_dictionary(meanings, args.out)
         write_notice(args.notice, os.path.basename(args.out), database_info(args.index, args.dict), {
             "eng_jpn": args.copyright, "jpn_eng": args.jmdict_copyright,
