@@ -129,6 +129,8 @@ void addRuleForms(std::string_view word, Forms& forms) {
         forms.add(word.substr(0, word.size() - 1));                       // books, uses
         if (endsWith(word, "es")) forms.add(word.substr(0, word.size() - 2));  // boxes, goes
     }
+    // Compounds of man and woman: policemen, businesswomen.
+    if (endsWith(word, "men")) forms.add(std::string(word.substr(0, word.size() - 2)) + "an");
     if (endsWith(word, "ied")) forms.add(std::string(word.substr(0, word.size() - 3)) + "y");
     if (endsWith(word, "ed") && !endsWith(word, "eed")) {
         addSuffixStems(word, "ed", forms);

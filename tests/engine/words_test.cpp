@@ -122,6 +122,7 @@ TEST(Words, LookupFormsAndDeInflection) {
         // A stem ending in a vowel lost its e before -ed and -er, never before -ing.
         {"lied", "lie", "li"}, {"tied", "tie", "ti"}, {"died", "die", "di"}, {"truer", "true", "tru"},
         {"skied", "ski", ""}, {"doing", "do", "doe"}, {"being", "be", "bee"}, {"going", "go", "goe"},
+        {"policemen", "policeman", ""}, {"businesswomen's", "businesswoman", ""},
     };
     for (const auto& c : cases) {
         const Strings forms = lookupForms(c[0], &replace, false);
