@@ -39,7 +39,8 @@ set(VOKAN_JMDICT_COPYRIGHT /usr/share/doc/dict-freedict-jpn-eng/copyright CACHE 
 set(jmdict_data ${VOKAN_FREEDICT_DIR}/freedict-jpn-eng.dict.dz)
 set(wordnet_data
     ${VOKAN_WORDNET_DIR}/index.noun ${VOKAN_WORDNET_DIR}/index.verb ${VOKAN_WORDNET_DIR}/index.adj
-    ${VOKAN_WORDNET_DIR}/index.adv ${VOKAN_WORDNET_DIR}/data.adj ${VOKAN_WORDNET_DIR}/data.adv)
+    ${VOKAN_WORDNET_DIR}/index.adv ${VOKAN_WORDNET_DIR}/data.adj ${VOKAN_WORDNET_DIR}/data.adv
+    ${VOKAN_WORDNET_DIR}/cntlist.rev)
 set(dictionary_tools ${PROJECT_SOURCE_DIR}/tools/demo-data/make_dictionary.py
     ${PROJECT_SOURCE_DIR}/tools/demo-data/jmdict_source.py
     ${PROJECT_SOURCE_DIR}/tools/demo-data/wordnet_source.py

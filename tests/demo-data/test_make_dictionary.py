@@ -19,6 +19,7 @@ def small_wordnet(parts, tagged=None, pertainyms=None, verbs_of_noun=None, nouns
     wordnet = WordNet.__new__(WordNet)
     wordnet.parts = {k: set(v) for k, v in parts.items()}
     wordnet.tagged = tagged or {}
+    wordnet.met = wordnet.tagged
     wordnet.pertainyms = pertainyms or {}
     wordnet.verbs_of_noun = verbs_of_noun or {}
     wordnet.nouns_of_adjective = nouns_of_adjective or {}
@@ -244,6 +245,21 @@ class Derivation(unittest.TestCase):
         main = jmdict_source.main_readings(readings)
         self.assertEqual(main["煙草"], "たばこ")
         self.assertNotIn("吐く", main)  # はく and つく are marked alike
+
+    def test_parts_of_speech_in_the_order_of_how_often_wordnet_met_them(self):
+        wordnet = small_wordnet({"free": {"adj", "v"}, "bat": {"n", "v"}, "present": {"n", "v", "adj"}})
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "cntlist.rev")
+            with open(path, "w") as f:
+                f.write("free%3:00:00:: 1 50\nfree%5:00:00:unpaid:00 2 4\nfree%2:40:00:: 1 17\n"
+                        "bat%1:05:00:: 1 8\nbat%2:29:00:: 1 13\npresent%1:28:00:: 1 21\n"
+                        "present%2:32:00:: 1 114\npresent%3:00:01:: 1 99\nbroken line\n")
+            wordnet._read_sense_counts(path)
+        self.assertEqual(wordnet.met[("free", "adj")], 54)  # satellites count as adjectives
+        self.assertEqual(wordnet.pos_order("free"), ["adj", "v"])
+        # A verb met 13 times against a noun met 8 is not clearly the commoner.
+        self.assertEqual(wordnet.pos_order("bat"), ["n", "v"])
+        self.assertEqual(wordnet.pos_order("present"), ["v", "adj", "n"])
 
     def test_abbreviations_stay_and_a_closed_spelling_takes_its_hyphenated_word(self):
         edict = ("ポジックス /(n) (comp) POSIX/\n閻魔 [えんま] /(n) Emma/\n"
