@@ -39,12 +39,14 @@ WORDNET = small_wordnet(
      "horticulture": {"n"}, "horticultural": {"adj"}, "denomination": {"n"},
      "denominational": {"adj"}, "lie": {"v", "n"}, "lied": {"n"}, "strange": {"adj"},
      "stranger": {"n"}, "never": {"adv"}, "ever": {"adv"}, "always": {"adv"}, "much": {"adv", "adj"},
-     "already": {"adv"}, "rear": {"n", "v", "adj"}, "power": {"n", "v"}},
+     "already": {"adv"}, "rear": {"n", "v", "adj"}, "power": {"n", "v"}, "looking": {"n"},
+     "look": {"v"}, "joining": {"n"}, "join": {"v"}},
     {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
      ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40,
-     ("lie", "v"): 60, ("strange", "adj"): 30, ("stranger", "n"): 10},
+     ("lie", "v"): 60, ("strange", "adj"): 30, ("stranger", "n"): 10, ("looking", "n"): 1,
+     ("look", "v"): 400, ("joining", "n"): 2, ("join", "v"): 100},
     {"clearly": ["clear"], "strictly": ["strict"]},
-    {"explanation": ["explain"]},
+    {"explanation": ["explain"], "joining": ["join"]},
     {"horticultural": ["horticulture"], "denominational": ["denomination"]})
 
 
@@ -131,6 +133,14 @@ class Inversion(unittest.TestCase):
         self.assertEqual(found["stranger"], "他人")  # a noun of its own, not "more strange"
         self.assertNotIn("lied", found)  # a rare noun spelt as the past of lie
         self.assertEqual(found["Japan"], "日本")
+        # An -ing noun WordNet rarely meets beside its verb is the verb's form; its
+        # translation as a noun that takes する still serves the verb.
+        found = dictionary("一見 [いっけん] /(n) looking/glance/\n建物 [たてもの] /(n) building/(P)/\n"
+                           "参加 [さんか] /(n,vs) joining/participation/(P)/\n")
+        self.assertNotIn("looking", found)
+        self.assertNotIn("joining", found)
+        self.assertEqual(found["join"], "参加する")
+        self.assertEqual(found["building"], "建物")
 
 
 class Ranking(unittest.TestCase):

@@ -197,12 +197,15 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset(), spell
     `spellings` the words of a spelling list (read_spellings)."""
     evidences = defaultdict(list)
     of_gerunds = defaultdict(list)  # verb -> evidence from glosses in -ing (stanching: 止血)
+    shadowed = defaultdict(list)  # a noun WordNet links to a verb, left out as a headword
     shadowing = {}
     for source, found in ((ranking.WIKTIONARY, wiktionary), (ranking.JMDICT, jmdict)):
         for ev in found:
             if ev.english not in shadowing:
                 shadowing[ev.english] = wordnet.shadows_its_lemma(ev.english)
             if shadowing[ev.english]:
+                if ev.english in wordnet.verbs_of_noun:
+                    shadowed[ev.english].append((source, ev))  # joining: 参加 still gives 参加する
                 verb = verb_of_gerund(ev, source, wordnet)
                 if verb:
                     of_gerunds[verb].append((source, ev._replace(
@@ -221,7 +224,7 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset(), spell
             # without the character it would be another word.
             if printable_cp932(ev.japanese):
                 evidences[ev.english].append((source, ev))
-    add_verbs_of_suru_nouns(evidences, wordnet)
+    add_verbs_of_suru_nouns(evidences, wordnet, shadowed)
     # A verb nothing above translates, named only by a gloss in -ing of a noun that takes
     # する (stanch: 止血 for stanching). A verb translated otherwise keeps its translations:
     # the noun's sense is often a narrow one (charging: 充電, for charge).
@@ -387,15 +390,18 @@ def print_ranking(headword, found, groups):
         print("    %s %s" % (source, tuple(ev)), file=sys.stderr)
 
 
-def add_verbs_of_suru_nouns(evidences, wordnet):
+def add_verbs_of_suru_nouns(evidences, wordnet, shadowed=None):
     """A noun that takes する, translating an English noun, translates the verb that noun is
     made from with する (修正 for modification gives 修正する for modify): JMdict often
-    glosses such nouns by nouns alone. Ranked a little below a direct `to X` gloss."""
-    for noun in list(evidences):
+    glosses such nouns by nouns alone. Ranked a little below a direct `to X` gloss.
+    `shadowed` holds the evidence of nouns that are no headwords of their own (joining)."""
+    nouns = [(noun, list(found)) for noun, found in evidences.items()]
+    nouns += list((shadowed or {}).items())
+    for noun, found in nouns:
         verbs = wordnet.verbs_of_noun.get(noun)
         if not verbs:
             continue
-        for source, ev in list(evidences[noun]):
+        for source, ev in found:
             if source != ranking.JMDICT or ev.jpos != "vs" or ev.pos != "n":
                 continue
             for verb in verbs:

@@ -162,7 +162,8 @@ class WordNet:
         word: as a headword of its own it would be found before that word in every text
         (the engine looks a word up as written first), with the rare meaning of the form.
         A form WordNet counts more often than its lemma stays (tired, interested), and so
-        does a noun of its own that is not a past form (building, stranger)."""
+        does a noun of its own that is not a past form (building, stranger) unless it is an
+        -ing form WordNet rarely meets as a noun (looking)."""
         word = word.lower()
         if " " in word:
             return False
@@ -173,7 +174,11 @@ class WordNet:
             if not own:
                 return True  # vegetables, neighbors: not a word of WordNet's own
             if "n" in own and pos != "n" and not word.endswith("ed"):
-                return False  # building, stranger: a noun of its own
+                # building, stranger: a noun of its own. An -ing noun WordNet meets less
+                # than once for twenty times its verb (looking, making, getting) is the
+                # verb's form in almost every text.
+                met = sum(self.met.get((word, p), 0) for p in own)
+                return word.endswith("ing") and pos == "v" and met * 20 < self.met.get((base, "v"), 0)
             # A past form that is also a rare noun ("lied", a German song) is judged by how
             # often WordNet counts it against its verb, as any other form is.
             return self.tagged_count(word) < self.tagged_count(base, (pos,))
