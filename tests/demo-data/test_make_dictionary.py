@@ -40,11 +40,12 @@ WORDNET = small_wordnet(
      "denominational": {"adj"}, "lie": {"v", "n"}, "lied": {"n"}, "strange": {"adj"},
      "stranger": {"n"}, "never": {"adv"}, "ever": {"adv"}, "always": {"adv"}, "much": {"adv", "adj"},
      "already": {"adv"}, "rear": {"n", "v", "adj"}, "power": {"n", "v"}, "looking": {"n"},
-     "look": {"v"}, "joining": {"n"}, "join": {"v"}},
+     "look": {"v"}, "joining": {"n"}, "join": {"v"}, "bed": {"n", "v"}, "be": {"v"}},
     {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
      ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40,
      ("lie", "v"): 60, ("strange", "adj"): 30, ("stranger", "n"): 10, ("looking", "n"): 1,
-     ("look", "v"): 400, ("joining", "n"): 2, ("join", "v"): 100},
+     ("look", "v"): 400, ("joining", "n"): 2, ("join", "v"): 100, ("bed", "n"): 56,
+     ("be", "v"): 9000},
     {"clearly": ["clear"], "strictly": ["strict"]},
     {"explanation": ["explain"], "joining": ["join"]},
     {"horticultural": ["horticulture"], "denominational": ["denomination"]})
@@ -123,7 +124,7 @@ class Inversion(unittest.TestCase):
                            "疲れた [つかれた] /(adj-f) tired/\n建物 [たてもの] /(n) building/(P)/\n"
                            "閻魔 [えんま] /(n) Emma/Yama/\n日本 [にほん] /(n) Japan/(P)/\n"
                            "子供達 [こどもたち] /(n) children/\nリート /(n) lied/\n"
-                           "他人 [たにん] /(n) stranger/(P)/\n")
+                           "他人 [たにん] /(n) stranger/(P)/\n寝台 [しんだい] /(n) bed/(P)/\n")
         self.assertNotIn("vegetables", found)
         self.assertNotIn("children", found)
         self.assertNotIn("decided", found)
@@ -132,6 +133,7 @@ class Inversion(unittest.TestCase):
         self.assertEqual(found["building"], "建物")  # a noun of its own
         self.assertEqual(found["stranger"], "他人")  # a noun of its own, not "more strange"
         self.assertNotIn("lied", found)  # a rare noun spelt as the past of lie
+        self.assertEqual(found["bed"], "寝台")  # a common one stays
         self.assertEqual(found["Japan"], "日本")
         # An -ing noun WordNet rarely meets beside its verb is the verb's form; its
         # translation as a noun that takes する still serves the verb.

@@ -137,7 +137,7 @@ TEST(DemoData, CommonWordsGetTheirEverydayMeaningFirst) {
     writeFile(dir.work("common.txt"),
               "My friend has a house by the river. The school is still open. "
               "We run to the bank for water. She gave up and looked me in the eye. "
-              "Please modify the plan.\r\n");
+              "Please modify the plan. The seed is by the bed, and the light is red.\r\n");
     RunResult run = dir.run({"-j", "-c", "-T", "-n", "-i", "common.txt", "-o", "common.csv"});
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     const std::string csv = shiftJisToUtf8(readFile(dir.work("common.csv")));
@@ -156,6 +156,8 @@ TEST(DemoData, CommonWordsGetTheirEverydayMeaningFirst) {
         {"school", {"学校"}},              {"still", {"まだ", "なお"}},     {"run", {"走る"}},
         {"bank", {"銀行"}},                {"water", {"水"}},              {"eye", {"目"}},
         {"give up", {"諦める", "やめる"}}, {"modify", {"修正する", "変更する"}},
+        // Spelt like past forms (of see, be), they are words of their own.
+        {"seed", {"種", "種子"}},          {"bed", {"ベッド", "寝台", "床"}},  {"red", {"赤い", "赤"}},
     };
     for (const auto& [word, accepted] : expected) {
         const std::string first = firstMeaning(word);

@@ -14,6 +14,9 @@ import os
 import re
 
 POS_FILES = {"noun": "n", "verb": "v", "adj": "adj", "adv": "adv"}
+# How often WordNet's tagged texts must meet a word spelt as a past form (bed, seed) for it to
+# count as a word of its own.
+OWN_WORD_MET = 10
 
 
 def read_synsets(path, keep=None):
@@ -179,8 +182,12 @@ class WordNet:
                 # verb's form in almost every text.
                 met = sum(self.met.get((word, p), 0) for p in own)
                 return word.endswith("ing") and pos == "v" and met * 20 < self.met.get((base, "v"), 0)
-            # A past form that is also a rare noun ("lied", a German song) is judged by how
-            # often WordNet counts it against its verb, as any other form is.
+            # A word spelt as a past form that WordNet meets often in its own right is a
+            # word of its own (bed is no past of be, nor seed of see, and married is an
+            # adjective). A rare one ("lied", a German song) is judged by how often WordNet
+            # counts it against its verb, as any other form is.
+            if word.endswith("ed") and sum(self.met.get((word, p), 0) for p in own) >= OWN_WORD_MET:
+                return False
             return self.tagged_count(word) < self.tagged_count(base, (pos,))
         return False
 
