@@ -40,12 +40,14 @@ WORDNET = small_wordnet(
      "denominational": {"adj"}, "lie": {"v", "n"}, "lied": {"n"}, "strange": {"adj"},
      "stranger": {"n"}, "never": {"adv"}, "ever": {"adv"}, "always": {"adv"}, "much": {"adv", "adj"},
      "already": {"adv"}, "rear": {"n", "v", "adj"}, "power": {"n", "v"}, "looking": {"n"},
-     "look": {"v"}, "joining": {"n"}, "join": {"v"}, "bed": {"n", "v"}, "be": {"v"}},
+     "look": {"v"}, "joining": {"n"}, "join": {"v"}, "bed": {"n", "v"}, "be": {"v"},
+     "interesting": {"adj"}, "interest": {"n", "v"}, "increasing": {"adj"}, "increase": {"n", "v"}},
     {("house", "n"): 100, ("house", "v"): 3, ("decide", "v"): 50, ("decided", "adj"): 2,
      ("tire", "v"): 5, ("tired", "adj"): 20, ("build", "v"): 80, ("building", "n"): 40,
      ("lie", "v"): 60, ("strange", "adj"): 30, ("stranger", "n"): 10, ("looking", "n"): 1,
      ("look", "v"): 400, ("joining", "n"): 2, ("join", "v"): 100, ("bed", "n"): 56,
-     ("be", "v"): 9000},
+     ("be", "v"): 9000, ("interesting", "adj"): 27, ("interest", "v"): 8, ("increasing", "adj"): 14,
+     ("increase", "v"): 147},
     {"clearly": ["clear"], "strictly": ["strict"]},
     {"explanation": ["explain"], "joining": ["join"]},
     {"horticultural": ["horticulture"], "denominational": ["denomination"]})
@@ -143,6 +145,11 @@ class Inversion(unittest.TestCase):
         self.assertNotIn("joining", found)
         self.assertEqual(found["join"], "参加する")
         self.assertEqual(found["building"], "建物")
+        # A participle met often as an adjective beside its verb is an adjective of its own.
+        found = dictionary("面白い [おもしろい] /(adj-i) interesting/(P)/\n"
+                           "漸増 [ぜんぞう] /(adj-no) increasing/\n")
+        self.assertEqual(found["interesting"], "面白い")
+        self.assertNotIn("increasing", found)
 
 
 class Ranking(unittest.TestCase):

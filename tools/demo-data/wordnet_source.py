@@ -17,6 +17,8 @@ POS_FILES = {"noun": "n", "verb": "v", "adj": "adj", "adv": "adv"}
 # How often WordNet's tagged texts must meet a word spelt as a past form (bed, seed) for it to
 # count as a word of its own.
 OWN_WORD_MET = 10
+# How often an adjective spelt as a participle must be met to be weighed against its verb.
+PARTICIPLE_MET = 5
 
 
 def read_synsets(path, keep=None):
@@ -187,6 +189,12 @@ class WordNet:
             # adjective). A rare one ("lied", a German song) is judged by how often WordNet
             # counts it against its verb, as any other form is.
             if word.endswith("ed") and sum(self.met.get((word, p), 0) for p in own) >= OWN_WORD_MET:
+                return False
+            # A participle that WordNet meets as an adjective at least once for eight times
+            # its verb is an adjective a learner looks up as such (interesting, tired,
+            # worried); one met less (increasing, known, finished) is the verb's form.
+            as_adjective = self.met.get((word, "adj"), 0)
+            if pos == "v" and as_adjective >= PARTICIPLE_MET and as_adjective * 8 >= self.met.get((base, "v"), 0):
                 return False
             return self.tagged_count(word) < self.tagged_count(base, (pos,))
         return False
