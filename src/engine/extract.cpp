@@ -56,7 +56,9 @@ private:
         } else if (word.text.find('-') != std::string_view::npos) {
             // A compound no dictionary has ("language-specific", "sh-compatible") is made of
             // words a learner can look up: each part counts as a word of its own.
-            for (const Word& part : hyphenParts(word)) single(text, part, sentenceStart && part.offset == word.offset);
+            for (const Word& part : hyphenParts(word)) {
+                single(text, part, sentenceStart && part.offset == word.offset);
+            }
         } else if (options_.listUnknown) {
             count(false, lower, std::string(), lower, text, word.offset, word.text.size());
         }

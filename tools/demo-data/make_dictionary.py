@@ -214,8 +214,8 @@ def build(wiktionary, jmdict, wordnet, explain=(), suru_nouns=frozenset(), spell
             # A capitalised gloss WordNet does not know is a name or a term in romaji
             # (Emma for 閻魔), not a translation of the English word. An abbreviation in
             # capitals is a term of its own (POSIX: ポジックス).
-            if (source == ranking.JMDICT and ev.english[:1].isupper() and not is_abbreviation(ev.english)
-                    and ev.english.lower() not in wordnet.parts):
+            if (source == ranking.JMDICT and ev.english[:1].isupper()
+                    and not is_abbreviation(ev.english) and ev.english.lower() not in wordnet.parts):
                 continue
             if (source == ranking.WIKTIONARY and ev.pos == "v" and ev.japanese in suru_nouns
                     and not ev.japanese.endswith("する")):  # 属する is a verb already

@@ -137,7 +137,8 @@ def rank(evidences, pos_order=()):
     for key, cand in candidates.items():
         # Both sources give it, in any of its spellings; the earlier Wiktionary lists it,
         # the more that counts.
-        wiktionary_places = [best_place[(WIKTIONARY, word)] for word in spellings[key] | {cand.ident, bare(cand.japanese)}
+        own = spellings[key] | {cand.ident, bare(cand.japanese)}
+        wiktionary_places = [best_place[(WIKTIONARY, word)] for word in own
                              if (WIKTIONARY, word) in best_place]
         if (JMDICT, cand.ident) in best_place and wiktionary_places:
             cand.score += AGREEMENT + max(0.0, 2.0 - 0.5 * min(wiktionary_places))

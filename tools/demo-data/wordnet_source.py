@@ -194,7 +194,8 @@ class WordNet:
             # its verb is an adjective a learner looks up as such (interesting, tired,
             # worried); one met less (increasing, known, finished) is the verb's form.
             as_adjective = self.met.get((word, "adj"), 0)
-            if pos == "v" and as_adjective >= PARTICIPLE_MET and as_adjective * 8 >= self.met.get((base, "v"), 0):
+            if (pos == "v" and as_adjective >= PARTICIPLE_MET
+                    and as_adjective * 8 >= self.met.get((base, "v"), 0)):
                 return False
             return self.tagged_count(word) < self.tagged_count(base, (pos,))
         return False
