@@ -16,3 +16,14 @@ def write_ascii_notice(path, lines):
     shows it anywhere (a character ASCII cannot hold becomes "?")."""
     text = "\n".join(lines)
     write_atomic(path, text.replace("\n", "\r\n").encode("ascii", errors="replace"))
+
+
+def read_scowl_list(scowl_dir, spelling, kind, size):
+    """The entries of one of SCOWL's lists (english-words.35: spelling "english", kind
+    "words", size 35) as Debian's package scowl ships them, or None when there is no such
+    list (not every kind exists at every size). The lists are UTF-8."""
+    path = os.path.join(scowl_dir, "%s-%s.%d" % (spelling, kind, size))
+    if not os.path.exists(path):
+        return None
+    with open(path, encoding="utf-8", errors="strict") as f:
+        return f.read().split()

@@ -24,7 +24,7 @@ from collections import defaultdict
 
 import jmdict_source
 import ranking
-from demo_common import write_atomic
+from demo_common import read_scowl_list, write_atomic
 from jmdict_source import Evidence
 from wordnet_source import WordNet, regular_bases
 
@@ -316,13 +316,10 @@ def read_spellings(scowl_dir):
     words = set()
     for size in SPELLING_SIZES:
         for variety in ("english", "american"):
-            path = os.path.join(scowl_dir, "%s-words.%d" % (variety, size))
-            if not os.path.exists(path):
-                if (variety, size) == ("english", 10):
-                    raise DataError("%s is missing" % path)
-                continue
-            with open(path, encoding="utf-8", errors="replace") as f:
-                words.update(w for w in f.read().split() if w.isalpha() and w.islower())
+            entries = read_scowl_list(scowl_dir, variety, "words", size)
+            if entries is None and (variety, size) == ("english", 10):
+                raise DataError("%s: english-words.10 is missing" % scowl_dir)
+            words.update(w for w in entries or () if w.isalpha() and w.islower())
     return words
 
 

@@ -10,11 +10,10 @@ words each level holds. Standard library only.
 """
 
 import argparse
-import os
 import re
 import sys
 
-from demo_common import write_ascii_notice, write_atomic
+from demo_common import read_scowl_list, write_ascii_notice, write_atomic
 
 # SCOWL size -> level. Sizes between and above these are not levels: size 35 is already
 # an advanced reader's vocabulary, and 40 and up are the lists of a spelling checker.
@@ -44,18 +43,16 @@ def read_levels(scowl_dir):
     for size, level in SIZES:
         for spelling in SPELLINGS:
             for kind in KINDS:
-                path = os.path.join(scowl_dir, "%s-%s.%d" % (spelling, kind, size))
-                if not os.path.exists(path):
+                entries = read_scowl_list(scowl_dir, spelling, kind, size)
+                if entries is None:
                     if (size, spelling, kind) == (10, "english", "words"):
-                        raise DataError("%s is missing" % path)
+                        raise DataError("%s: english-words.10 is missing" % scowl_dir)
                     continue  # not every list exists at every size
-                # SCOWL's lists are UTF-8 (a few words like "cafe" carry accents).
-                with open(path, encoding="utf-8", errors="strict") as f:
-                    for line in f:
-                        word = line.strip().lower()
-                        if not WORD.fullmatch(word) or word.endswith("'s"):
-                            continue
-                        levels.setdefault(word, level)
+                for entry in entries:
+                    word = entry.lower()
+                    if not WORD.fullmatch(word) or word.endswith("'s"):
+                        continue
+                    levels.setdefault(word, level)
     for word in FIRST_YEAR:
         levels[word] = 1
     return levels

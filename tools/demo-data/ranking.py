@@ -8,6 +8,7 @@ commonest part of speech (WordNet's tagged counts) comes first in the meaning an
 part of speech follows after " / ".
 """
 
+import functools
 import re
 from collections import defaultdict
 
@@ -50,13 +51,14 @@ class Candidate:
 KANA_ONLY = re.compile("[\u3041-\u309f\u30a1-\u30fc]+")
 
 
+@functools.lru_cache(maxsize=None)
 def other_script(shown, forms):
-    """The spellings of a JMdict word in the other script than the one shown: its kanji
-    forms when it is shown in kana (すでに: 既に), its kana reading when shown in kanji.
-    Other kanji spellings are left out: they often belong to another sense of the reading
-    (首 is also read こうべ, written 頭)."""
+    """The spellings of a JMdict word in the other script than the one shown, bare: its
+    kanji forms when it is shown in kana (すでに: 既に), its kana reading when shown in
+    kanji. Other kanji spellings are left out: they often belong to another sense of the
+    reading (首 is also read こうべ, written 頭). Cached: every rank asks it twice."""
     shown_kana = KANA_ONLY.fullmatch(bare(shown)) is not None
-    return [f for f in forms if (KANA_ONLY.fullmatch(f) is None) == shown_kana]
+    return tuple(bare(f) for f in forms if (KANA_ONLY.fullmatch(f) is None) == shown_kana)
 
 
 def spelling_aliases(evidences):
@@ -69,8 +71,7 @@ def spelling_aliases(evidences):
         if source != JMDICT:
             continue
         shown = bare(ev.japanese)
-        for form in other_script(ev.japanese, ev.forms):
-            key = bare(form)
+        for key in other_script(ev.japanese, ev.forms):
             if key not in alias or (ev.common, -ev.place) > rank_of[key]:
                 alias[key], rank_of[key] = shown, (ev.common, -ev.place)
     return alias
@@ -129,7 +130,7 @@ def rank(evidences, pos_order=()):
         words = {bare(ev.japanese)}
         if source == JMDICT:
             places[key].add(ev.place)
-            words.update(bare(form) for form in other_script(ev.japanese, ev.forms))
+            words.update(other_script(ev.japanese, ev.forms))
             spellings[key].update(words)
         for word in words:
             agreed = (source, word)

@@ -178,17 +178,17 @@ class WordNet:
                 continue
             if not own:
                 return True  # vegetables, neighbors: not a word of WordNet's own
+            met = sum(self.met.get((word, p), 0) for p in own)
             if "n" in own and pos != "n" and not word.endswith("ed"):
                 # building, stranger: a noun of its own. An -ing noun WordNet meets less
                 # than once for twenty times its verb (looking, making, getting) is the
                 # verb's form in almost every text.
-                met = sum(self.met.get((word, p), 0) for p in own)
                 return word.endswith("ing") and pos == "v" and met * 20 < self.met.get((base, "v"), 0)
             # A word spelt as a past form that WordNet meets often in its own right is a
             # word of its own (bed is no past of be, nor seed of see, and married is an
             # adjective). A rare one ("lied", a German song) is judged by how often WordNet
             # counts it against its verb, as any other form is.
-            if word.endswith("ed") and sum(self.met.get((word, p), 0) for p in own) >= OWN_WORD_MET:
+            if word.endswith("ed") and met >= OWN_WORD_MET:
                 return False
             # A participle that WordNet meets as an adjective at least once for eight times
             # its verb is an adjective a learner looks up as such (interesting, tired,
